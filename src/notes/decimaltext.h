@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+/**
+ * Plain decimal text of a number: "." as the point whatever the locale, no
+ * exponent, no "+", no trailing zeros and no point for a whole value.
+ */
+class DecimalText final
+{
+public:
+    /** @p value rounded to @p significantDigits significant digits. */
+    static QString format(double value, int significantDigits);
+};

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "notelayout.h"
+
+#include "platform/twips.h"
+
+namespace {
+constexpr double sideMargins = 420;
+constexpr double memoGap = 100;
+constexpr double marginsWithPane = 850;
+constexpr double marginsWithoutPane = 520;
+constexpr double nominalPaneWidth = 30000;
+constexpr double paneFromBottom = 450;
+
+// Sets @p length unless the value is negative, which the window refuses.
+void setLength(double &length, double value)
+{
+    if (value >= 0)
+        length = value;
+}
+} // namespace
+
+NoteLayout NoteLayout::fitted(const NoteLayout &current, const Frame &frame, const Twips &twips)
+{
+    NoteLayout layout = current;
+    setLength(layout.pictureWidth, frame.width - sideMargins);
+    layout.pictureWidth = twips.applied(layout.pictureWidth);
+    setLength(layout.pictureHeight,
+              static_cast<float>(layout.pictureWidth * static_cast<double>(frame.pictureRatio)));
+    layout.pictureHeight = twips.applied(layout.pictureHeight);
+
+    layout.memoTop = frame.pictureTop + layout.pictureHeight + memoGap;
+    setLength(layout.memoWidth, frame.width - sideMargins);
+    const double margins = frame.paneVisible ? marginsWithPane : marginsWithoutPane;
+    setLength(layout.memoHeight, frame.height - layout.pictureHeight - margins);
+
+    layout.paneWidth = nominalPaneWidth;
+    layout.paneTop = frame.height - paneFromBottom;
+    return layout;
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+/**
+ * The fourteen text fields of a note file, in the program's own form: the
+ * memo holds "\n" line breaks, every other field its text as written.
+ *
+ * A note file is one line of fields joined by commas and ended by CR LF, in
+ * code page 932, with the memo's line breaks written as "<br>". That line
+ * cannot carry a comma, a leading space, a lone line break, the text "<br>"
+ * in the memo, or a character outside code page 932. When a record holds
+ * one of those, the line carries a near form of it (a full-width comma, a
+ * space, "?") and a second line keeps the exact texts; a reader takes them
+ * only when that line's checksum matches the first line it follows.
+ */
+class NoteRecord final
+{
+public:
+    enum Field {
+        PicturePath,
+        Left,
+        Top,
+        Width,
+        Height,
+        BackgroundColour,
+        FontName,
+        FontSize,
+        TextColour,
+        Bold,
+        Italic,
+        WebPaneShown,
+        Memo,
+        BackgroundPath,
+        FieldCount
+    };
+
+    QString field(Field index) const { return m_fields[index]; }
+    void setField(Field index, const QString &text) { m_fields[index] = text; }
+
+    /** Reads the record from the start of a note file's bytes. */
+    static NoteRecord fromBytes(QByteArrayView bytes);
+    /** The bytes of the note file that holds this record. */
+    QByteArray toBytes() const;
+
+    bool operator==(const NoteRecord &other) const = default;
+
+private:
+    struct Line;
+    static Line readLine(QByteArrayView bytes);
+    QByteArray plainLine() const;
+    QByteArray exactLine(const Line &written) const;
+    void applyExactLine(QByteArrayView firstLine, QByteArrayView rest);
+
+    std::array<QString, FieldCount> m_fields;
+};

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPixmap>
+#include <QWidget>
+
+/**
+ * A note's inner area and its drawing surface: the background colour with
+ * layers of tiled background pictures over it, each painted over the ones
+ * before. The surface keeps no bitmap of its own; it replays the layers
+ * whenever it paints, so what is drawn stays through covering and resizing.
+ */
+class NoteSurface final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit NoteSurface(QWidget *parent = nullptr);
+
+    QColor backgroundColour() const { return m_colour; }
+    /** Paints the whole surface in @p colour; the tile layers are cleared. */
+    void setBackgroundColour(const QColor &colour);
+    /** Clears the tile layers, leaving the background colour. */
+    void clearTiles();
+    /** Lays @p tile over the surface, @p columns by @p rows copies edge to edge. */
+    void addTiles(const QPixmap &tile, int columns, int rows);
+    qsizetype layerCount() const { return m_layers.size(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct Layer
+    {
+        QPixmap tile;
+        QSize extent;
+    };
+
+    QColor m_colour = Qt::white;
+    QList<Layer> m_layers;
+};

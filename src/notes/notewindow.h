@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "notelayout.h"
+#include "notestate.h"
+#include "platform/seams.h"
+#include "platform/twips.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class MemoEdit;
+class MemoLabel;
+class NoteMenu;
+class NoteRecord;
+class NoteSurface;
+class Picker;
+class PictureView;
+class WebPane;
+
+/**
+ * One note on the desktop: a frameless window with its picture, its memo and
+ * a web pane along the bottom, over a surface of a colour and tiled
+ * background pictures. It loads its note file when it opens and writes it
+ * back when it closes; in between the window holds the note.
+ */
+class NoteWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    NoteWindow(const Seams &seams, Picker *picker);
+    ~NoteWindow() override;
+
+    /** The full path of the note file. */
+    QString notePath() const { return m_notePath; }
+    void setNotePath(const QString &path) { m_notePath = path; }
+
+    /** Reads the note file and applies it, each step skipped when it fails. */
+    void load();
+    /** What the window shows, as its file keeps it. */
+    NoteState state() const;
+    float pictureRatio() const { return m_pictureRatio; }
+    QString picturePath() const { return m_picturePath; }
+    QString backgroundPath() const { return m_backgroundPath; }
+    /** Whether the note has been closed; a closed note is neither shown nor written again. */
+    bool isClosed() const { return m_closed; }
+    /** Whether the note was discarded; its file is never written again. */
+    bool isDiscarded() const { return m_discarded; }
+    bool isDragging() const { return m_dragging; }
+    NoteMenu *menu() const { return m_menu; }
+
+    /** The address every web pane shows. */
+    static QUrl webPage();
+    /** The smallest a note window gets, so that it can always be seen and grabbed. */
+    static QSize minimumWindowSize();
+
+signals:
+    void layoutDone();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void connectSignals();
+
+    void applyPicture(const QString &path);
+    void applyGeometry(const NoteRecord &record);
+    void applyBackgroundColour(const NoteRecord &record);
+    void applyLabelFont(const NoteRecord &record);
+    void applyBackgroundPicture(const QString &path);
+    void save();
+
+    void layoutNote();
+    void placeControls();
+    void tileBackground();
+    void startEdit();
+    void endEdit();
+    bool startResize(const QMouseEvent *event);
+    void showMenu(const QPoint &globalPos);
+
+    void chooseFont();
+    void chooseTextColour();
+    void chooseBackgroundColour();
+    void cancelBackgroundPicture();
+    void toggleWebPane();
+    void discard();
+
+    Seams m_seams;
+    Picker *m_picker;
+    Twips m_twips;
+    QString m_notePath;
+    QString m_picturePath;
+    float m_pictureRatio = 0;
+    QString m_backgroundPath;
+    QPixmap m_backgroundPicture;
+    NoteLayout m_layout;
+    bool m_dragging = false;
+    QPointF m_grab;
+    Qt::Edges m_resizeEdges;
+    QRect m_resizeStart;
+    QPointF m_resizeGrab;
+    bool m_closed = false;
+    bool m_discarded = false;
+
+    NoteSurface *m_surface = nullptr;
+    PictureView *m_picture = nullptr;
+    MemoLabel *m_memoLabel = nullptr;
+    MemoEdit *m_memoEdit = nullptr;
+    WebPane *m_webPane = nullptr;
+    NoteMenu *m_menu = nullptr;
+};

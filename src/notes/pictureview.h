@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+template<typename T> class QFutureWatcher;
+
+/**
+ * The note picture. Until stretching is switched on it shows the picture at
+ * its natural size; after that it stretches it to fill its box. Pixels are
+ * decoded off the user-interface thread and only as large as the box shows
+ * them, decoded again larger when the box outgrows them. Presses on the
+ * picture go to the note, as presses on its background do.
+ */
+class PictureView final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureView(QWidget *parent = nullptr);
+    ~PictureView() override;
+
+    /** Shows the picture of @p path, whose natural size is @p naturalSize pixels. */
+    void setPicture(const QString &path, const QSize &naturalSize);
+    bool hasPicture() const { return !m_path.isEmpty(); }
+    void setStretching(bool stretching);
+    /** The decoded pixels now on show (null while decoding). */
+    QPixmap pixmap() const { return m_pixmap; }
+
+signals:
+    void pictureReady();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QSize wantedPixels() const;
+    void decodeIfNeeded();
+    void takeDecoded();
+
+    QString m_path;
+    QSize m_naturalSize;
+    bool m_stretching = false;
+    QPixmap m_pixmap;
+    QSize m_decodingFor;
+    QFutureWatcher<QImage> *m_decoding = nullptr;
+};

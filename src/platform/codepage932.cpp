@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "codepage932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+constexpr const char *codecName = "CP932";
+
+// The codec marks an unmappable character with its own substitute byte, so a
+// string that did not encode cleanly is encoded again one code point at a time.
+QByteArray encodeByCodePoint(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        // The error mark stays set once raised, so each code point has its own encoder.
+        QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
+        const QByteArray bytes = encoder.encode(QStringView(text).mid(i, length));
+        out += encoder.hasError() ? QByteArray("?") : bytes;
+        i += length;
+    }
+    return out;
+}
+} // namespace
+
+QString CodePage932::decode(QByteArrayView bytes)
+{
+    QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+QByteArray CodePage932::encode(const QString &text, bool *lossless)
+{
+    QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    const bool clean = !encoder.hasError();
+    if (lossless)
+        *lossless = clean;
+    return clean ? bytes : encodeByCodePoint(text);
+}

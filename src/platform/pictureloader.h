@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+/**
+ * Reads pictures from files. Only regular files are read, so a folder, a fifo
+ * or a device is a picture that will not load; any failure gives no picture.
+ * Orientation recorded in the file is applied.
+ */
+class PictureLoader final
+{
+public:
+    /** The picture's size as shown, from its header alone. */
+    static std::optional<QSize> naturalSize(const QString &path);
+    /** The picture decoded no larger than needed to fill @p target (scaled decoding). */
+    static QImage decode(const QString &path, const QSize &target);
+    /** The picture at its natural size. */
+    static QImage load(const QString &path);
+};

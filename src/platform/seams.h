@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Clock;
+class MessageBox;
+class PickerBackend;
+
+/**
+ * What the windows reach of the desktop through replaceable parts. The
+ * program fills it with the real ones; tests put in scripted ones.
+ */
+struct Seams
+{
+    /** The program folder: note files are listed, read, written and deleted here. */
+    QString folder;
+    Clock *clock = nullptr;
+    MessageBox *messageBox = nullptr;
+    PickerBackend *pickerBackend = nullptr;
+    /** Whether a tray can show the icon now. */
+    std::function<bool()> trayAvailable;
+    /** Whether web panes show real pages (off: plain strips). */
+    bool liveWebPanes = true;
+};

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: MIT
+#include "mainwindow.h"
+
+#include "notes/notefile.h"
+#include "notes/notestate.h"
+#include "notes/notewindow.h"
+#include "platform/clock.h"
+#include "platform/droppedfiles.h"
+#include "platform/messagebox.h"
+#include "platform/singleinstance.h"
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <limits>
+
+namespace {
+const QString caption = QStringLiteral("quillnote 1.0");
+const QString dropText =
+    QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します");
+const QString alreadyRunning = QStringLiteral("既に起動されています");
+const QColor background(0xE0, 0xE0, 0xE0);
+const QColor frameColour(0xC0, 0xC0, 0xC0);
+
+// The design, in twips of the client area.
+constexpr double clientWidth = 3255;
+constexpr double clientHeight = 1335;
+constexpr double frameMargin = 120;
+constexpr double labelLeft = 360;
+constexpr double labelTop = 480;
+} // namespace
+
+MainWindow::MainWindow(const Seams &seams)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_seams(seams)
+    , m_picker(seams.pickerBackend)
+    , m_instance(std::make_unique<SingleInstance>(seams.folder))
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(caption);
+    setWindowIcon(icon());
+    setAcceptDrops(true);
+    createControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+QIcon MainWindow::icon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quillnote-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+void MainWindow::createControls()
+{
+    const Twips twips(logicalDpiX());
+    setFixedSize(twips.toPixels(clientWidth), twips.toPixels(clientHeight));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    m_dropLabel = new QLabel(dropText, this);
+    m_dropLabel->setObjectName(QStringLiteral("dropLabel"));
+    m_dropLabel->setWordWrap(true);
+    m_dropLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_dropLabel->setEnabled(false);
+    m_dropLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The design's text fits its box in a 12-pixel font, the desktop default it was drawn for.
+    QFont font = m_dropLabel->font();
+    font.setPixelSize(12);
+    m_dropLabel->setFont(font);
+    const int left = twips.toPixels(labelLeft);
+    const int top = twips.toPixels(labelTop);
+    m_dropLabel->setGeometry(left, top, width() - 2 * left, height() - 2 * top);
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    const Twips twips(logicalDpiX());
+    const int margin = twips.toPixels(frameMargin);
+    QPainter painter(this);
+    painter.setPen(frameColour);
+    painter.drawRect(rect().adjusted(margin, margin, -margin - 1, -margin - 1));
+}
+
+bool MainWindow::start()
+{
+    if (!m_instance->acquire()) {
+        m_seams.messageBox->notify(nullptr, alreadyRunning);
+        return false;
+    }
+    createTrayIcon();
+    openAllNotes();
+    show();
+    return true;
+}
+
+void MainWindow::createTrayIcon()
+{
+    m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
+    m_trayIcon->setObjectName(QStringLiteral("trayIcon"));
+    m_trayIcon->setToolTip(caption);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
+                    restore();
+            });
+    // Where no tray is running the icon waits for one; the program goes on without it.
+    m_trayIcon->show();
+}
+
+void MainWindow::openAllNotes()
+{
+    const QDir folder(m_seams.folder);
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.dat")}, QDir::Files,
+                         QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : names)
+        openNote(folder.filePath(name));
+}
+
+void MainWindow::openNote(const QString &path)
+{
+    const int index = m_noteCount;
+    if (index >= 0 && index < noteTableSize) {
+        auto *note = new NoteWindow(m_seams, &m_picker);
+        m_noteTable[index] = note;
+        note->setNotePath(path);
+        note->load();
+        note->show();
+    }
+    if (m_noteCount < std::numeric_limits<qint16>::max())
+        ++m_noteCount;
+}
+
+NoteWindow *MainWindow::note(int index) const
+{
+    if (index < 0 || index >= noteTableSize)
+        return nullptr;
+    return m_noteTable[index];
+}
+
+void MainWindow::closeAllNotes()
+{
+    const int count = qMin<int>(m_noteCount, noteTableSize);
+    for (int index = 0; index < count; ++index) {
+        NoteWindow *note = m_noteTable[index];
+        if (note && !note->isClosed())
+            note->close();
+    }
+}
+
+void MainWindow::shutdown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    closeAllNotes();
+    if (m_trayIcon)
+        m_trayIcon->hide();
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    shutdown();
+    event->accept();
+}
+
+bool MainWindow::canHideToTray() const
+{
+    return m_trayIcon && m_trayIcon->isVisible() && m_seams.trayAvailable &&
+           m_seams.trayAvailable();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Decided at each minimise: a tray that started after the program counts,
+    // and without one the window minimises as usual, since a hidden window
+    // without a tray icon could never come back.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && canHideToTray())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                hide();
+        });
+}
+
+void MainWindow::restore()
+{
+    // showNormal(): a plain show() of a minimised window maps it iconified.
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    DroppedFiles::acceptIfFiles(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    DroppedFiles::acceptIfFiles(event);
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = DroppedFiles::firstLocalFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    createNote(path);
+}
+
+void MainWindow::createNote(const QString &picturePath)
+{
+    const Twips twips(logicalDpiX());
+    const QString notePath = NoteFile::newPath(m_seams.folder, m_seams.clock->now());
+    const NoteRecord record =
+        NoteState::newNoteRecord(picturePath, static_cast<float>(twips.fromPixels(x())),
+                                 static_cast<float>(twips.fromPixels(y())));
+    if (NoteFile::create(notePath, record))
+        openNote(notePath);
+}

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/picker.h"
+#include "platform/seams.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class NoteWindow;
+class QLabel;
+class QSystemTrayIcon;
+class SingleInstance;
+
+/**
+ * The program's small main window: the drop zone for new notes, the owner of
+ * the tray icon, the note table and the shared picker. Closing it closes
+ * every note, so that each writes its file, and ends the program.
+ */
+class MainWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int noteTableSize = 101;
+
+    explicit MainWindow(const Seams &seams);
+    ~MainWindow() override;
+
+    /**
+     * Starts the program: refuses a second copy with a notice, adds the tray
+     * icon and opens every note of the program folder. False when another
+     * copy already runs; nothing has changed then.
+     */
+    bool start();
+
+    /** Opens a note window for the note file @p path and records it in the note table. */
+    void openNote(const QString &path);
+    /** How many notes were opened in this run, also past the table's end. */
+    qint16 noteCount() const { return m_noteCount; }
+    /** The note window at @p index of the note table, or null. */
+    NoteWindow *note(int index) const;
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    Picker *picker() { return &m_picker; }
+
+    /** Closes every note in the order they were opened, removes the tray icon and quits; once. */
+    void shutdown();
+
+    static QIcon icon();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createControls();
+    void createTrayIcon();
+    void openAllNotes();
+    void closeAllNotes();
+    void createNote(const QString &picturePath);
+    void restore();
+    bool canHideToTray() const;
+
+    Seams m_seams;
+    Picker m_picker;
+    std::unique_ptr<SingleInstance> m_instance;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QLabel *m_dropLabel = nullptr;
+    std::array<QPointer<NoteWindow>, noteTableSize> m_noteTable;
+    qint16 m_noteCount = 0;
+    bool m_shutDown = false;
+};
