@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include "notes/noterecord.h"
+#include "notes/notestate.h"
+#include "platform/codepage932.h"
+
+#include <QTest>
+
+namespace {
+QByteArray cp932(const char *utf8)
+{
+    return CodePage932::encode(QString::fromUtf8(utf8));
+}
+
+NoteRecord savedExample()
+{
+    NoteState state;
+    state.picturePath = QStringLiteral("C:\\photo\\cat.jpg");
+    state.left = 1200;
+    state.top = 900;
+    state.width = 3000;
+    state.height = 3540;
+    state.backgroundColour = 16777215;
+    state.fontName = QStringLiteral("ＭＳ Ｐゴシック");
+    state.fontSize = 9;
+    state.textColour = 0;
+    state.webPaneShown = true;
+    state.memo = QStringLiteral("first line\nsecond line");
+    state.backgroundPath = QStringLiteral("C:\\photo\\paper.bmp");
+    return state.toRecord();
+}
+} // namespace
+
+class TestNoteRecord final : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesTheNewNoteRecord();
+    void writesTheSavedRecord();
+    void readsFieldsByTheLineRules_data();
+    void readsFieldsByTheLineRules();
+    void keepsTextsTheLineCannotCarry_data();
+    void keepsTextsTheLineCannotCarry();
+    void ignoresASecondLineThatDoesNotMatch();
+};
+
+void TestNoteRecord::writesTheNewNoteRecord()
+{
+    const NoteRecord record =
+        NoteState::newNoteRecord(QStringLiteral("C:\\photo\\cat.jpg"), 1200, 900);
+    const QByteArray bytes = record.toBytes();
+    QCOMPARE(bytes, cp932("C:\\photo\\cat.jpg,1200,900,3000,3000,&H00FFFFFF&,ＭＳ Ｐゴシック,9,"
+                          "&H00000000&,False,False,False,,\r\n"));
+    QCOMPARE(bytes.count(','), 13);
+    QCOMPARE(NoteRecord::fromBytes(bytes), record);
+}
+
+void TestNoteRecord::writesTheSavedRecord()
+{
+    QCOMPARE(savedExample().toBytes(),
+             cp932("C:\\photo\\cat.jpg,1200,900,3000,3540,16777215,ＭＳ Ｐゴシック,9,0,False,False,"
+                   "True,first line<br>second line,C:\\photo\\paper.bmp\r\n"));
+    QCOMPARE(NoteRecord::fromBytes(savedExample().toBytes()), savedExample());
+}
+
+void TestNoteRecord::readsFieldsByTheLineRules_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("expected");
+    const QByteArray full = savedExample().toBytes();
+    QTest::newRow("memo line break") << full << int(NoteRecord::Memo)
+                                     << QStringLiteral("first line\nsecond line");
+    QTest::newRow("font name with space") << full << int(NoteRecord::FontName)
+                                          << QStringLiteral("ＭＳ Ｐゴシック");
+    QTest::newRow("cut after field 12, memo") << QByteArray("a,1,2,3,4,5,f,9,0,True,False,False")
+                                              << int(NoteRecord::Memo) << QString();
+    QTest::newRow("cut after field 12, background")
+        << QByteArray("a,1,2,3,4,5,f,9,0,True,False,False") << int(NoteRecord::BackgroundPath)
+        << QString();
+    QTest::newRow("leading spaces skipped") << QByteArray("a,   12,3") << int(NoteRecord::Left)
+                                            << QStringLiteral("12");
+    QTest::newRow("trailing spaces kept") << QByteArray("a ,1") << int(NoteRecord::PicturePath)
+                                          << QStringLiteral("a ");
+    QTest::newRow("second line ignored") << full + "x,y,z\r\n" << int(NoteRecord::BackgroundPath)
+                                         << QStringLiteral("C:\\photo\\paper.bmp");
+    QTest::newRow("longer line ignored") << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15")
+                                         << int(NoteRecord::BackgroundPath) << QStringLiteral("14");
+    QTest::newRow("line end ends a field") << QByteArray("a\r\nb,c") << int(NoteRecord::Left)
+                                           << QStringLiteral("b");
+    QTest::newRow("empty file") << QByteArray() << int(NoteRecord::PicturePath) << QString();
+}
+
+void TestNoteRecord::readsFieldsByTheLineRules()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, field);
+    QFETCH(QString, expected);
+    QCOMPARE(NoteRecord::fromBytes(bytes).field(NoteRecord::Field(field)), expected);
+}
+
+void TestNoteRecord::keepsTextsTheLineCannotCarry_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("firstLineHolds");
+    QTest::newRow("memo comma") << int(NoteRecord::Memo) << QStringLiteral("Hello, world")
+                                << cp932("Hello， world");
+    QTest::newRow("memo a, b") << int(NoteRecord::Memo) << QStringLiteral("a, b") << cp932("a， b");
+    QTest::newRow("memo leading space") << int(NoteRecord::Memo) << QStringLiteral(" lead")
+                                        << QByteArray(" lead");
+    QTest::newRow("memo typed <br>") << int(NoteRecord::Memo) << QStringLiteral("x<br>y")
+                                     << QByteArray("x<br>y");
+    QTest::newRow("memo outside code page") << int(NoteRecord::Memo) << QStringLiteral("café 😀")
+                                            << QByteArray("caf? ?");
+    QTest::newRow("memo lone CR") << int(NoteRecord::Memo) << QStringLiteral("a\rb")
+                                  << QByteArray("a b");
+    QTest::newRow("path with comma") << int(NoteRecord::PicturePath)
+                                     << QStringLiteral("/home/u/a,b.jpg") << cp932("/home/u/a，b.jpg");
+    QTest::newRow("background path chinese") << int(NoteRecord::BackgroundPath)
+                                             << QStringLiteral("/tmp/这.png") << QByteArray("/tmp/?.png");
+}
+
+void TestNoteRecord::keepsTextsTheLineCannotCarry()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, firstLineHolds);
+    NoteRecord record = savedExample();
+    record.setField(NoteRecord::Field(field), text);
+    const QByteArray bytes = record.toBytes();
+    const QByteArray firstLine = bytes.left(bytes.indexOf("\r\n") + 2);
+    QCOMPARE(firstLine.count(','), 13);
+    QVERIFY2(firstLine.contains(firstLineHolds), firstLine.constData());
+    QVERIFY(bytes.size() > firstLine.size());
+    QCOMPARE(NoteRecord::fromBytes(bytes), record);
+    // The first line alone reads as any reader of the plain line would read it.
+    QVERIFY(NoteRecord::fromBytes(firstLine).field(NoteRecord::Field(field)) != text);
+}
+
+void TestNoteRecord::ignoresASecondLineThatDoesNotMatch()
+{
+    NoteRecord withComma = savedExample();
+    withComma.setField(NoteRecord::Memo, QStringLiteral("a, b"));
+    const QByteArray exactLine = withComma.toBytes().mid(withComma.toBytes().indexOf("\r\n") + 2);
+    // The same second line after another first line is a stray line: it is ignored.
+    const QByteArray stray = savedExample().toBytes() + exactLine;
+    QCOMPARE(NoteRecord::fromBytes(stray), savedExample());
+    QByteArray tampered = withComma.toBytes();
+    tampered.replace("paper", "PAPER");
+    QCOMPARE(NoteRecord::fromBytes(tampered).field(NoteRecord::Memo), QStringLiteral("a， b"));
+}
+
+QTEST_GUILESS_MAIN(TestNoteRecord)
+#include "tst_noterecord.moc"
