@@ -25,7 +25,9 @@ int main(int argc, char *argv[])
     seams.clock = &clock;
     seams.messageBox = &messageBox;
     seams.pickerBackend = &pickerBackend;
-    seams.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    seams.trayAvailable = [] {
+        return QSystemTrayIcon::isSystemTrayAvailable();
+    };
 
     MainWindow window(seams);
     if (!window.start())
@@ -34,6 +36,7 @@ int main(int argc, char *argv[])
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &MainWindow::shutdown);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &MainWindow::shutdown);
+    QObject::connect(&window, &MainWindow::finished, &app, &QCoreApplication::quit);
     const int status = QApplication::exec();
     // Closed notes are deleted before their shared browser profile goes.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -4,8 +4,7 @@
 #include <QFocusEvent>
 #include <QPalette>
 
-MemoEdit::MemoEdit(QWidget *parent)
-    : QPlainTextEdit(parent)
+MemoEdit::MemoEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));

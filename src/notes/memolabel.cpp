@@ -3,8 +3,7 @@
 
 #include <QMouseEvent>
 
-MemoLabel::MemoLabel(QWidget *parent)
-    : QLabel(parent)
+MemoLabel::MemoLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);

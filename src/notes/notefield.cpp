@@ -60,7 +60,9 @@ QString NoteField::colourText(qint32 colour)
 
 QString NoteField::colourHexText(qint32 colour)
 {
-    return QStringLiteral("&H%1&").arg(static_cast<quint32>(colour), 8, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("&H%1&")
+        .arg(static_cast<quint32>(colour), 8, 16, QLatin1Char('0'))
+        .toUpper();
 }
 
 QString NoteField::flagText(bool value)

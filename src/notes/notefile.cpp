@@ -45,7 +45,9 @@ bool NoteFile::save(const QString &path, const NoteRecord &record, QString *erro
         return fail(error, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
                                                         existing.errorString()));
     existing.close();
-    if (!QFileInfo(path).isWritable())
+    // The permission bits decide, also for an administrator whom the system would let write.
+    const QFileInfo info(path);
+    if (!info.isWritable() || !info.permissions().testFlag(QFileDevice::WriteUser))
         return fail(error, QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(path)));
     return write(path, record, error);
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "notemenu.h"
 
-NoteMenu::NoteMenu(QWidget *parent)
-    : QMenu(parent)
+NoteMenu::NoteMenu(QWidget *parent) : QMenu(parent)
 {
     setObjectName(QStringLiteral("menu"));
     fontAction = addCommand(QStringLiteral("フォント"), "fontAction");

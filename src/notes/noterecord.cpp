@@ -88,7 +88,8 @@ void NoteRecord::applyExactLine(QByteArrayView firstLine, QByteArrayView rest)
         const int index = parts[i].left(equals).toInt(&ok);
         if (equals < 0 || !ok || index < 0 || index >= FieldCount)
             continue;
-        m_fields[index] = QString::fromUtf8(QByteArray::fromPercentEncoding(parts[i].mid(equals + 1)));
+        m_fields[index] =
+            QString::fromUtf8(QByteArray::fromPercentEncoding(parts[i].mid(equals + 1)));
     }
 }
 
@@ -109,7 +110,8 @@ QByteArray NoteRecord::exactLine(const Line &written) const
     for (int index = 0; index < FieldCount; ++index) {
         if (written.fields[index] == m_fields[index])
             continue;
-        line += ' ' + QByteArray::number(index) + '=' + m_fields[index].toUtf8().toPercentEncoding();
+        line +=
+            ' ' + QByteArray::number(index) + '=' + m_fields[index].toUtf8().toPercentEncoding();
     }
     return line;
 }

@@ -21,7 +21,8 @@
 class NoteRecord final
 {
 public:
-    enum Field {
+    enum Field
+    {
         PicturePath,
         Left,
         Top,

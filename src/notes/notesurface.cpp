@@ -4,8 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-NoteSurface::NoteSurface(QWidget *parent)
-    : QWidget(parent)
+NoteSurface::NoteSurface(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -8,14 +8,14 @@
 #include "notemenu.h"
 #include "notesurface.h"
 #include "pictureview.h"
-#include "resizeborder.h"
-#include "tileplan.h"
 #include "platform/colourref.h"
 #include "platform/droppedfiles.h"
 #include "platform/messagebox.h"
 #include "platform/picker.h"
 #include "platform/pictureloader.h"
 #include "platform/webpane.h"
+#include "resizeborder.h"
+#include "tileplan.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -86,10 +86,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
 } // namespace
 
 NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
-    , m_seams(seams)
-    , m_picker(picker)
-    , m_twips(logicalDpiX())
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_seams(seams), m_picker(picker),
+      m_twips(logicalDpiX())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
@@ -135,7 +133,9 @@ void NoteWindow::createControls()
     m_layout.pictureWidth = 615;
     m_layout.pictureHeight = 615;
     placeControls();
-    const auto px = [this](double twips) { return m_twips.toPixels(twips); };
+    const auto px = [this](double twips) {
+        return m_twips.toPixels(twips);
+    };
     m_memoEdit->setGeometry(px(memoLeft), px(1560), px(2535), px(735));
 }
 
@@ -183,7 +183,8 @@ void NoteWindow::applyPicture(const QString &path)
     const auto natural = PictureLoader::naturalSize(path);
     if (natural)
         m_picture->resize(*natural);
-    m_pictureRatio = static_cast<float>(m_picture->height()) / static_cast<float>(m_picture->width());
+    m_pictureRatio =
+        static_cast<float>(m_picture->height()) / static_cast<float>(m_picture->width());
     m_picture->setStretching(true);
     if (natural)
         m_picture->setPicture(path, *natural);
@@ -285,7 +286,9 @@ void NoteWindow::layoutNote()
 
 void NoteWindow::placeControls()
 {
-    const auto px = [this](double twips) { return m_twips.toPixels(twips); };
+    const auto px = [this](double twips) {
+        return m_twips.toPixels(twips);
+    };
     m_picture->setGeometry(px(pictureLeft), px(pictureTop), px(m_layout.pictureWidth),
                            px(m_layout.pictureHeight));
     const QRect memo(px(memoLeft), px(m_layout.memoTop), px(m_layout.memoWidth),
@@ -377,7 +380,8 @@ void NoteWindow::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     if (!m_dragging) {
-        setCursor(ResizeBorder::cursorFor(ResizeBorder::edgesAt(event->position().toPoint(), size())));
+        setCursor(
+            ResizeBorder::cursorFor(ResizeBorder::edgesAt(event->position().toPoint(), size())));
         return;
     }
     move((event->globalPosition() - m_grab).toPoint());

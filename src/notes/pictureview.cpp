@@ -7,8 +7,7 @@
 #include <QPainter>
 #include <QtConcurrent/QtConcurrentRun>
 
-PictureView::PictureView(QWidget *parent)
-    : QWidget(parent)
+PictureView::PictureView(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-template<typename T> class QFutureWatcher;
+template <typename T> class QFutureWatcher;
 
 /**
  * The note picture. Until stretching is switched on it shows the picture at

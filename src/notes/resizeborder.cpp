@@ -35,8 +35,8 @@ Qt::CursorShape ResizeBorder::cursorFor(Qt::Edges edges)
     const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
     const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
     if (horizontal && vertical) {
-        const bool falling = edges == (Qt::LeftEdge | Qt::TopEdge) ||
-                             edges == (Qt::RightEdge | Qt::BottomEdge);
+        const bool falling =
+            edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
         return falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
     }
     if (horizontal)

@@ -14,8 +14,7 @@ QByteArray encodeByCodePoint(const QString &text)
     QByteArray out;
     out.reserve(text.size() * 2);
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length =
-            (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const qsizetype length = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         // The error mark stays set once raised, so each code point has its own encoder.
         QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
         const QByteArray bytes = encoder.encode(QStringView(text).mid(i, length));

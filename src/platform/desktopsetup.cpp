@@ -13,7 +13,8 @@ void DesktopSetup::prepare()
         qputenv("QT_QPA_PLATFORM", "xcb");
 #endif
     // Every web pane shares one renderer process.
-    if (!qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QLatin1String("renderer-process-limit")))
+    if (!qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")
+             .contains(QLatin1String("renderer-process-limit")))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
                 (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --renderer-process-limit=1").trimmed());
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

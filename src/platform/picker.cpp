@@ -3,10 +3,7 @@
 
 #include "pickerbackend.h"
 
-Picker::Picker(PickerBackend *backend)
-    : m_backend(backend)
-{
-}
+Picker::Picker(PickerBackend *backend) : m_backend(backend) {}
 
 void Picker::showFont(QWidget *parent)
 {

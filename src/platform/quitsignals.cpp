@@ -20,8 +20,7 @@ void onSignal(int)
 }
 } // namespace
 
-QuitSignals::QuitSignals(QObject *parent)
-    : QObject(parent)
+QuitSignals::QuitSignals(QObject *parent) : QObject(parent)
 {
     if (signalSockets[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
         return;
@@ -48,10 +47,7 @@ void QuitSignals::readSignal()
     emit quitRequested();
 }
 #else
-QuitSignals::QuitSignals(QObject *parent)
-    : QObject(parent)
-{
-}
+QuitSignals::QuitSignals(QObject *parent) : QObject(parent) {}
 
 QuitSignals::~QuitSignals() = default;
 

@@ -29,5 +29,6 @@ QString SingleInstance::lockPath(const QString &folder)
 {
     const QByteArray key = QFileInfo(folder).absoluteFilePath().toUtf8();
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex();
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("quillnote-%1.lock").arg(QString::fromLatin1(hash.left(16))));
+    return QDir(QDir::tempPath())
+        .filePath(QStringLiteral("quillnote-%1.lock").arg(QString::fromLatin1(hash.left(16))));
 }

@@ -3,10 +3,7 @@
 
 #include <cmath>
 
-Twips::Twips(double logicalDpi)
-    : m_perPixel(logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0)
-{
-}
+Twips::Twips(double logicalDpi) : m_perPixel(logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0) {}
 
 int Twips::toPixels(double twips) const
 {

@@ -23,9 +23,7 @@ QWebEngineProfile *sharedProfile()
 } // namespace
 #endif
 
-WebPane::WebPane(bool live, QWidget *parent)
-    : QWidget(parent)
-    , m_live(live)
+WebPane::WebPane(bool live, QWidget *parent) : QWidget(parent), m_live(live)
 {
     setAcceptDrops(false);
 }

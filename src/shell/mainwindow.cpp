@@ -11,7 +11,6 @@
 #include "platform/twips.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
@@ -23,8 +22,7 @@
 
 namespace {
 const QString caption = QStringLiteral("quillnote 1.0");
-const QString dropText =
-    QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します");
+const QString dropText = QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します");
 const QString alreadyRunning = QStringLiteral("既に起動されています");
 const QColor background(0xE0, 0xE0, 0xE0);
 const QColor frameColour(0xC0, 0xC0, 0xC0);
@@ -39,10 +37,9 @@ constexpr double labelTop = 480;
 
 MainWindow::MainWindow(const Seams &seams)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_seams(seams)
-    , m_picker(seams.pickerBackend)
-    , m_instance(std::make_unique<SingleInstance>(seams.folder))
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_seams(seams), m_picker(seams.pickerBackend),
+      m_instance(std::make_unique<SingleInstance>(seams.folder))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(caption);
@@ -124,8 +121,7 @@ void MainWindow::openAllNotes()
 {
     const QDir folder(m_seams.folder);
     const QStringList names =
-        folder.entryList({QStringLiteral("*.dat")}, QDir::Files,
-                         QDir::Name | QDir::IgnoreCase);
+        folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names)
         openNote(folder.filePath(name));
 }
@@ -169,7 +165,7 @@ void MainWindow::shutdown()
     closeAllNotes();
     if (m_trayIcon)
         m_trayIcon->hide();
-    QCoreApplication::quit();
+    emit finished();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

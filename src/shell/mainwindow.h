@@ -45,10 +45,17 @@ public:
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     Picker *picker() { return &m_picker; }
 
-    /** Closes every note in the order they were opened, removes the tray icon and quits; once. */
+    /**
+     * Closes every note in the order they were opened, removes the tray icon
+     * and reports the program finished; once, whatever asks for it.
+     */
     void shutdown();
 
     static QIcon icon();
+
+signals:
+    /** Every note is closed and the tray icon removed: the program can end. */
+    void finished();
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -21,8 +21,10 @@ void TestCodePage932::encodesWindows31J_data()
                                   << QByteArray::fromHex("826C827220826F835383568362834E");
     QTest::newRow("wave dash") << QStringLiteral("～") << QByteArray::fromHex("8160");
     QTest::newRow("circled one") << QStringLiteral("①") << QByteArray::fromHex("8740");
-    QTest::newRow("half-width katakana") << QStringLiteral("ｲﾒｰｼﾞ") << QByteArray::fromHex("B2D2B0BCDE");
-    QTest::newRow("ascii") << QStringLiteral("C:\\photo\\cat.jpg") << QByteArray("C:\\photo\\cat.jpg");
+    QTest::newRow("half-width katakana")
+        << QStringLiteral("ｲﾒｰｼﾞ") << QByteArray::fromHex("B2D2B0BCDE");
+    QTest::newRow("ascii") << QStringLiteral("C:\\photo\\cat.jpg")
+                           << QByteArray("C:\\photo\\cat.jpg");
 }
 
 void TestCodePage932::encodesWindows31J()

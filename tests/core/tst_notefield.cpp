@@ -122,7 +122,8 @@ void TestNoteField::writesColoursAndFlags()
     QCOMPARE(NoteField::colourText(-1), QStringLiteral("-1"));
     QCOMPARE(NoteField::colourHexText(16777215), QStringLiteral("&H00FFFFFF&"));
     QCOMPARE(NoteField::colourHexText(0), QStringLiteral("&H00000000&"));
-    QCOMPARE(NoteField::toColour(NoteField::colourHexText(0x123456)), std::optional<qint32>(0x123456));
+    QCOMPARE(NoteField::toColour(NoteField::colourHexText(0x123456)),
+             std::optional<qint32>(0x123456));
     QCOMPARE(NoteField::flagText(true), QStringLiteral("True"));
     QCOMPARE(NoteField::flagText(false), QStringLiteral("False"));
 }

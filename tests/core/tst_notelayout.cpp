@@ -29,7 +29,8 @@ NoteLayout::Frame frame(double width, double height, float ratio, bool pane)
 
 void TestNoteLayout::fitsTheDefaultNote()
 {
-    const NoteLayout hidden = NoteLayout::fitted(NoteLayout(), frame(3000, 3000, 0.75f, false), twips);
+    const NoteLayout hidden =
+        NoteLayout::fitted(NoteLayout(), frame(3000, 3000, 0.75f, false), twips);
     QCOMPARE(hidden.pictureWidth, 2580.0);
     QCOMPARE(hidden.pictureHeight, 1935.0);
     QCOMPARE(hidden.memoTop, 150.0 + 2035.0);
@@ -41,7 +42,8 @@ void TestNoteLayout::fitsTheDefaultNote()
 
 void TestNoteLayout::paneChangesOnlyTheMemoHeight()
 {
-    const NoteLayout hidden = NoteLayout::fitted(NoteLayout(), frame(3000, 3000, 0.75f, false), twips);
+    const NoteLayout hidden =
+        NoteLayout::fitted(NoteLayout(), frame(3000, 3000, 0.75f, false), twips);
     const NoteLayout shown = NoteLayout::fitted(hidden, frame(3000, 3000, 0.75f, true), twips);
     QCOMPARE(shown.memoHeight, 215.0);
     NoteLayout expected = hidden;

@@ -68,25 +68,26 @@ void TestNoteRecord::readsFieldsByTheLineRules_data()
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("expected");
     const QByteArray full = savedExample().toBytes();
-    QTest::newRow("memo line break") << full << int(NoteRecord::Memo)
-                                     << QStringLiteral("first line\nsecond line");
-    QTest::newRow("font name with space") << full << int(NoteRecord::FontName)
-                                          << QStringLiteral("ＭＳ Ｐゴシック");
-    QTest::newRow("cut after field 12, memo") << QByteArray("a,1,2,3,4,5,f,9,0,True,False,False")
-                                              << int(NoteRecord::Memo) << QString();
+    QTest::newRow("memo line break")
+        << full << int(NoteRecord::Memo) << QStringLiteral("first line\nsecond line");
+    QTest::newRow("font name with space")
+        << full << int(NoteRecord::FontName) << QStringLiteral("ＭＳ Ｐゴシック");
+    QTest::newRow("cut after field 12, memo")
+        << QByteArray("a,1,2,3,4,5,f,9,0,True,False,False") << int(NoteRecord::Memo) << QString();
     QTest::newRow("cut after field 12, background")
         << QByteArray("a,1,2,3,4,5,f,9,0,True,False,False") << int(NoteRecord::BackgroundPath)
         << QString();
-    QTest::newRow("leading spaces skipped") << QByteArray("a,   12,3") << int(NoteRecord::Left)
-                                            << QStringLiteral("12");
-    QTest::newRow("trailing spaces kept") << QByteArray("a ,1") << int(NoteRecord::PicturePath)
-                                          << QStringLiteral("a ");
-    QTest::newRow("second line ignored") << full + "x,y,z\r\n" << int(NoteRecord::BackgroundPath)
-                                         << QStringLiteral("C:\\photo\\paper.bmp");
+    QTest::newRow("leading spaces skipped")
+        << QByteArray("a,   12,3") << int(NoteRecord::Left) << QStringLiteral("12");
+    QTest::newRow("trailing spaces kept")
+        << QByteArray("a ,1") << int(NoteRecord::PicturePath) << QStringLiteral("a ");
+    QTest::newRow("second line ignored")
+        << full + "x,y,z\r\n"
+        << int(NoteRecord::BackgroundPath) << QStringLiteral("C:\\photo\\paper.bmp");
     QTest::newRow("longer line ignored") << QByteArray("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15")
                                          << int(NoteRecord::BackgroundPath) << QStringLiteral("14");
-    QTest::newRow("line end ends a field") << QByteArray("a\r\nb,c") << int(NoteRecord::Left)
-                                           << QStringLiteral("b");
+    QTest::newRow("line end ends a field")
+        << QByteArray("a\r\nb,c") << int(NoteRecord::Left) << QStringLiteral("b");
     QTest::newRow("empty file") << QByteArray() << int(NoteRecord::PicturePath) << QString();
 }
 
@@ -106,18 +107,20 @@ void TestNoteRecord::keepsTextsTheLineCannotCarry_data()
     QTest::newRow("memo comma") << int(NoteRecord::Memo) << QStringLiteral("Hello, world")
                                 << cp932("Hello， world");
     QTest::newRow("memo a, b") << int(NoteRecord::Memo) << QStringLiteral("a, b") << cp932("a， b");
-    QTest::newRow("memo leading space") << int(NoteRecord::Memo) << QStringLiteral(" lead")
-                                        << QByteArray(" lead");
-    QTest::newRow("memo typed <br>") << int(NoteRecord::Memo) << QStringLiteral("x<br>y")
-                                     << QByteArray("x<br>y");
-    QTest::newRow("memo outside code page") << int(NoteRecord::Memo) << QStringLiteral("café 😀")
-                                            << QByteArray("caf? ?");
+    QTest::newRow("memo leading space")
+        << int(NoteRecord::Memo) << QStringLiteral(" lead") << QByteArray(" lead");
+    QTest::newRow("memo typed <br>")
+        << int(NoteRecord::Memo) << QStringLiteral("x<br>y") << QByteArray("x<br>y");
+    QTest::newRow("memo outside code page")
+        << int(NoteRecord::Memo) << QStringLiteral("café 😀") << QByteArray("caf? ?");
     QTest::newRow("memo lone CR") << int(NoteRecord::Memo) << QStringLiteral("a\rb")
                                   << QByteArray("a b");
-    QTest::newRow("path with comma") << int(NoteRecord::PicturePath)
-                                     << QStringLiteral("/home/u/a,b.jpg") << cp932("/home/u/a，b.jpg");
-    QTest::newRow("background path chinese") << int(NoteRecord::BackgroundPath)
-                                             << QStringLiteral("/tmp/这.png") << QByteArray("/tmp/?.png");
+    QTest::newRow("path with comma")
+        << int(NoteRecord::PicturePath) << QStringLiteral("/home/u/a,b.jpg")
+        << cp932("/home/u/a，b.jpg");
+    QTest::newRow("background path chinese")
+        << int(NoteRecord::BackgroundPath) << QStringLiteral("/tmp/这.png")
+        << QByteArray("/tmp/?.png");
 }
 
 void TestNoteRecord::keepsTextsTheLineCannotCarry()
