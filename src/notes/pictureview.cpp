@@ -40,7 +40,7 @@ QSize PictureView::wantedPixels() const
 void PictureView::decodeIfNeeded()
 {
     const QSize wanted = wantedPixels();
-    if (m_path.isEmpty() || wanted.isEmpty() || m_decoding)
+    if (m_path.isEmpty() || wanted.isEmpty() || m_decoding || !isVisible())
         return;
     const QSize have = m_pixmap.isNull() ? m_decodingFor : m_pixmap.size();
     if (have.width() >= wanted.width() && have.height() >= wanted.height())
@@ -62,6 +62,12 @@ void PictureView::takeDecoded()
     emit pictureReady();
     if (!image.isNull())
         decodeIfNeeded();
+}
+
+void PictureView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    decodeIfNeeded();
 }
 
 void PictureView::resizeEvent(QResizeEvent *event)

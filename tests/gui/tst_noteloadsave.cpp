@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: MIT
+#include "gui/notefixture.h"
+#include "notes/memolabel.h"
+#include "notes/notefile.h"
+#include "notes/notestate.h"
+#include "notes/notesurface.h"
+#include "notes/pictureview.h"
+#include "platform/codepage932.h"
+#include "platform/webpane.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+
+namespace {
+NoteState sampleState(const QString &picture, const QString &background)
+{
+    NoteState state;
+    state.picturePath = picture;
+    state.left = 1500;
+    state.top = 1200;
+    state.width = 3300;
+    state.height = 3600;
+    state.backgroundColour = 0x00C0E0FF;
+    state.fontName = QStringLiteral("ＭＳ Ｐゴシック");
+    state.fontSize = 12;
+    state.textColour = 0x000000FF;
+    state.bold = true;
+    state.italic = true;
+    state.webPaneShown = true;
+    state.memo = QStringLiteral("first line\nsecond, with comma");
+    state.backgroundPath = background;
+    return state;
+}
+} // namespace
+
+class TestNoteLoadSave final : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loadsAndSavesEveryValue();
+    void newNoteComesBackInSaveForm();
+    void laysOutTheDefaultNote();
+    void missingPictureKeepsTheDesignSize();
+    void unreadableFileOpensSmallButVisible();
+    void deletedOrReadOnlyFileIsNotWritten();
+    void tilesLikeDrawingEveryTile();
+    void decodesPicturesAtTheSizeShown();
+    void survivesHostileInputs_data();
+    void survivesHostileInputs();
+};
+
+void TestNoteLoadSave::loadsAndSavesEveryValue()
+{
+    NoteFixture fixture;
+    const QString picture = fixture.path("pic.png");
+    const QString paper = fixture.path("paper.png");
+    QVERIFY(NoteFiles::picture(picture, QSize(400, 300), Qt::green));
+    QVERIFY(NoteFiles::picture(paper, QSize(10, 10), Qt::yellow));
+    const NoteState state = sampleState(picture, paper);
+    NoteWindow *note = fixture.open("1.dat", state.toRecord().toBytes());
+    QVERIFY(note);
+    QCOMPARE(note->state(), state);
+    QCOMPARE(note->geometry(), QRect(100, 80, 220, 240));
+    QCOMPARE(note->pictureRatio(), 0.75f);
+    auto *pane = note->findChild<WebPane *>("webPane");
+    QVERIFY(pane->isVisible());
+    QCOMPARE(pane->url().path(), QStringLiteral("/006/gear.shtml"));
+    QCOMPARE(note->findChild<NoteSurface *>("surface")->layerCount(), 1);
+    note->close();
+    QCOMPARE(NoteFile::read(fixture.path("1.dat")).toBytes(), state.toRecord().toBytes());
+
+    NoteWindow *again = fixture.open("1.dat");
+    QCOMPARE(again->state(), state);
+}
+
+void TestNoteLoadSave::newNoteComesBackInSaveForm()
+{
+    NoteFixture fixture;
+    NoteWindow *note = fixture.open("2.dat", NoteState::newNoteRecord("none.png", 1200, 900).toBytes());
+    QVERIFY(note);
+    auto *pane = note->findChild<WebPane *>("webPane");
+    QVERIFY(pane->isHidden());
+    QCOMPARE(pane->url(), NoteWindow::webPage()); // sent there even while hidden
+    note->close();
+    QCOMPARE(NoteFiles::read(fixture.path("2.dat")),
+             CodePage932::encode("none.png,1200,900,3000,3000,16777215,ＭＳ Ｐゴシック,9,0,False,"
+                                 "False,False,,\r\n"));
+}
+
+void TestNoteLoadSave::laysOutTheDefaultNote()
+{
+    NoteFixture fixture;
+    const QString picture = fixture.path("pic.png");
+    QVERIFY(NoteFiles::picture(picture, QSize(400, 300), Qt::green));
+    NoteWindow *note = fixture.open("3.dat", NoteState::newNoteRecord(picture, 0, 0).toBytes());
+    QVERIFY(note);
+    QCOMPARE(note->size(), QSize(200, 200));
+    // Inner area starts at the 4-pixel border: picture 2580 × 1935 twips at 150, 150.
+    QCOMPARE(note->findChild<PictureView *>("picture")->geometry(), QRect(10, 10, 172, 129));
+    auto *label = note->findChild<MemoLabel *>("memoLabel");
+    auto *edit = note->findChild<QWidget *>("memoEdit");
+    QCOMPARE(label->geometry(), QRect(10, 146, 172, 36)); // top 2185, height 545 twips
+    QCOMPARE(edit->geometry(), label->geometry());
+    auto *pane = note->findChild<WebPane *>("webPane");
+    QCOMPARE(pane->y(), 170); // 2550 twips
+    QVERIFY(pane->width() <= note->width());
+}
+
+void TestNoteLoadSave::missingPictureKeepsTheDesignSize()
+{
+    NoteFixture fixture;
+    NoteState state = sampleState(fixture.path("gone.png"), fixture.path("gone-too.png"));
+    NoteWindow *note = fixture.open("4.dat", state.toRecord().toBytes());
+    QVERIFY(note);
+    QCOMPARE(note->pictureRatio(), 1.0f);
+    auto *picture = note->findChild<PictureView *>("picture");
+    QVERIFY(!picture->hasPicture());
+    QCOMPARE(picture->height(), picture->width());
+    QCOMPARE(note->findChild<NoteSurface *>("surface")->layerCount(), 0);
+    note->close();
+    QCOMPARE(NoteFile::read(fixture.path("4.dat")), state.toRecord());
+}
+
+void TestNoteLoadSave::unreadableFileOpensSmallButVisible()
+{
+    NoteFixture fixture;
+    QVERIFY(QDir(fixture.dir.path()).mkdir("folder.dat"));
+    NoteWindow *note = fixture.open("folder.dat");
+    QVERIFY(note);
+    QCOMPARE(note->pos(), QPoint(0, 0));
+    QCOMPARE(note->size(), NoteWindow::minimumWindowSize());
+    QCOMPARE(note->findChild<NoteSurface *>("surface")->backgroundColour(), QColor(Qt::black));
+    QCOMPARE(note->state().memo, QString());
+}
+
+void TestNoteLoadSave::deletedOrReadOnlyFileIsNotWritten()
+{
+    NoteFixture fixture;
+    const QByteArray bytes = NoteState::newNoteRecord("x.png", 0, 0).toBytes();
+    NoteWindow *deleted = fixture.open("5.dat", bytes);
+    NoteWindow *readOnly = fixture.open("6.dat", bytes);
+    QVERIFY(deleted && readOnly);
+    QVERIFY(QFile::remove(fixture.path("5.dat")));
+    QVERIFY(QFile::setPermissions(fixture.path("6.dat"), QFile::ReadOwner));
+    deleted->close();
+    readOnly->close();
+    QVERIFY(!QFile::exists(fixture.path("5.dat")));
+    QCOMPARE(NoteFiles::read(fixture.path("6.dat")), bytes);
+}
+
+void TestNoteLoadSave::tilesLikeDrawingEveryTile()
+{
+    NoteFixture fixture;
+    QImage tile(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            tile.setPixelColor(x, y, QColor(x * 30, y * 50, 128));
+    QVERIFY(tile.save(fixture.path("tile.png")));
+    NoteState state = sampleState(QString(), fixture.path("tile.png"));
+    state.memo.clear();
+    state.webPaneShown = false;
+    NoteWindow *note = fixture.open("7.dat", state.toRecord().toBytes());
+    QVERIFY(note);
+    auto *surface = note->findChild<NoteSurface *>("surface");
+    const QImage shown = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    QImage expected(surface->size(), QImage::Format_RGB32);
+    expected.fill(QColor(0xFF, 0xE0, 0xC0));
+    QPainter painter(&expected);
+    for (int x = 0; x * 105 <= 30000; ++x)
+        for (int y = 0; y * 75 <= 30000; ++y)
+            painter.drawImage(x * 7, y * 5, tile);
+    painter.end();
+    // Compare outside the picture and the memo, which are drawn over the surface.
+    const QRect free(0, 60, surface->width(), 40);
+    QCOMPARE(shown.copy(free), expected.copy(free));
+}
+
+void TestNoteLoadSave::decodesPicturesAtTheSizeShown()
+{
+    NoteFixture fixture;
+    const QString picture = fixture.path("big.jpg");
+    QVERIFY(NoteFiles::picture(picture, QSize(4000, 3000), Qt::darkCyan));
+    NoteWindow *note = fixture.open("8.dat", NoteState::newNoteRecord(picture, 0, 0).toBytes());
+    QVERIFY(note);
+    auto *view = note->findChild<PictureView *>("picture");
+    QTRY_VERIFY(!view->pixmap().isNull());
+    QVERIFY(view->pixmap().width() < 1000);
+    QVERIFY(view->pixmap().width() >= view->width());
+    note->resize(700, 600);
+    QTRY_VERIFY(view->pixmap().width() >= view->width());
+}
+
+void TestNoteLoadSave::survivesHostileInputs_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray tail = ",1,1,3000,3000,0,f,9,0,0,0,0,m,\r\n";
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("one byte") << QByteArray("x");
+    QTest::newRow("commas only") << QByteArray(40, ',');
+    QTest::newRow("binary") << QByteArray::fromHex("00ff10fe8182eeff00000a0d2c2c2c");
+    QTest::newRow("invalid cp932") << QByteArray::fromHex("81ff2c8240822c82");
+    QTest::newRow("huge numbers") << QByteArray("a,1e30,-1e30,1e30,1e30,-1,f,1e30,2147483648,yes,x,-0,") ;
+    QTest::newRow("nan") << QByteArray("a,NaN,NaN,NaN,NaN,&H&,,NaN,&HFFFFFFFF&,,,,");
+    QTest::newRow("negative size") << QByteArray("a,-500,-500,-3000,-3000,0,f,-9,0,0,0,0,,");
+    QTest::newRow("50 MB line") << QByteArray(50 * 1024 * 1024, 'z');
+    QTest::newRow("picture is a folder") << QByteArray("/tmp") + tail;
+    QTest::newRow("picture is a device") << QByteArray("/dev/zero") + tail;
+    QTest::newRow("10000 fields") << QByteArray(10000, ',').replace(",", "1,");
+}
+
+void TestNoteLoadSave::survivesHostileInputs()
+{
+    QFETCH(QByteArray, bytes);
+    NoteFixture fixture;
+    QElapsedTimer timer;
+    timer.start();
+    NoteWindow *note = fixture.open("h.dat", bytes);
+    QVERIFY(note);
+    QVERIFY(timer.elapsed() < 20000);
+    QCOMPARE(NoteFiles::read(fixture.path("h.dat")), bytes);
+    QVERIFY(note->width() >= NoteWindow::minimumWindowSize().width());
+    QVERIFY(note->height() >= NoteWindow::minimumWindowSize().height());
+    const NoteState shown = note->state();
+    note->close();
+    QCOMPARE(NoteFile::read(fixture.path("h.dat")), shown.toRecord());
+}
+
+QTEST_MAIN(TestNoteLoadSave)
+#include "tst_noteloadsave.moc"
