@@ -323,6 +323,7 @@ void NoteWindow::startEdit()
 {
     m_memoEdit->setPlainText(m_memoLabel->text());
     m_memoEdit->show();
+    activateWindow();
     m_memoEdit->setFocus(Qt::MouseFocusReason);
     m_memoLabel->hide();
 }
