@@ -47,7 +47,8 @@ bool NoteFile::save(const QString &path, const NoteRecord &record, QString *erro
     existing.close();
     // The permission bits decide, also for an administrator whom the system would let write.
     const QFileInfo info(path);
-    constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (!info.isWritable() || !(info.permissions() & anyWrite))
         return fail(error, QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(path)));
     return write(path, record, error);

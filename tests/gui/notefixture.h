@@ -15,11 +15,7 @@
 class NoteFixture
 {
 public:
-    NoteFixture()
-        : seams(dir.path())
-        , picker(&seams.picker)
-    {
-    }
+    NoteFixture() : seams(dir.path()), picker(&seams.picker) {}
 
     QString path(const QString &name) const { return dir.filePath(name); }
 

@@ -77,7 +77,8 @@ void TestNoteLoadSave::loadsAndSavesEveryValue()
 void TestNoteLoadSave::newNoteComesBackInSaveForm()
 {
     NoteFixture fixture;
-    NoteWindow *note = fixture.open("2.dat", NoteState::newNoteRecord("none.png", 1200, 900).toBytes());
+    NoteWindow *note =
+        fixture.open("2.dat", NoteState::newNoteRecord("none.png", 1200, 900).toBytes());
     QVERIFY(note);
     auto *pane = note->findChild<WebPane *>("webPane");
     QVERIFY(pane->isHidden());
@@ -201,7 +202,8 @@ void TestNoteLoadSave::survivesHostileInputs_data()
     QTest::newRow("commas only") << QByteArray(40, ',');
     QTest::newRow("binary") << QByteArray::fromHex("00ff10fe8182eeff00000a0d2c2c2c");
     QTest::newRow("invalid cp932") << QByteArray::fromHex("81ff2c8240822c82");
-    QTest::newRow("huge numbers") << QByteArray("a,1e30,-1e30,1e30,1e30,-1,f,1e30,2147483648,yes,x,-0,") ;
+    QTest::newRow("huge numbers") << QByteArray(
+        "a,1e30,-1e30,1e30,1e30,-1,f,1e30,2147483648,yes,x,-0,");
     QTest::newRow("nan") << QByteArray("a,NaN,NaN,NaN,NaN,&H&,,NaN,&HFFFFFFFF&,,,,");
     QTest::newRow("negative size") << QByteArray("a,-500,-500,-3000,-3000,0,f,-9,0,0,0,0,,");
     QTest::newRow("50 MB line") << QByteArray(50 * 1024 * 1024, 'z');
