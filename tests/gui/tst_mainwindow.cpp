@@ -6,6 +6,7 @@
 #include "platform/quitsignals.h"
 #include "platform/singleinstance.h"
 #include "shell/mainwindow.h"
+#include "support/drops.h"
 #include "support/notefiles.h"
 #include "support/testseams.h"
 
@@ -41,21 +42,6 @@ public:
     }
 };
 
-void dropFiles(QWidget *target, const QList<QUrl> &urls, const QString &text = QString())
-{
-    QMimeData data;
-    if (!urls.isEmpty())
-        data.setUrls(urls);
-    if (!text.isEmpty())
-        data.setText(text);
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return;
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-}
 } // namespace
 
 class TestMainWindow final : public QObject
@@ -277,8 +263,8 @@ void TestMainWindow::dropMakesANewNote()
     startWindow();
     m_window->move(80, 60); // 1200, 900 twips
     QTRY_COMPARE(m_window->pos(), QPoint(80, 60));
-    dropFiles(m_window.get(), {QUrl::fromLocalFile(picture), QUrl::fromLocalFile(path("1.dat")),
-                               QUrl::fromLocalFile(path("2.dat"))});
+    dropOn(m_window.get(), {QUrl::fromLocalFile(picture), QUrl::fromLocalFile(path("1.dat")),
+                            QUrl::fromLocalFile(path("2.dat"))});
     const QString notePath = path("298260215.25.dat");
     QCOMPARE(NoteFiles::read(notePath), newNoteBytes(picture));
     QCOMPARE(m_window->noteCount(), qint16(4));
@@ -297,12 +283,12 @@ void TestMainWindow::dropOfNonPictureOrTextOnly()
     const QString text = path("readme.txt");
     QVERIFY(NoteFiles::write(text, "not a picture"));
     startWindow();
-    dropFiles(m_window.get(), {}, QStringLiteral("just text"));
-    dropFiles(m_window.get(), {QUrl(QStringLiteral("https://example.com/a.png"))});
+    dropOn(m_window.get(), {}, QStringLiteral("just text"));
+    dropOn(m_window.get(), {QUrl(QStringLiteral("https://example.com/a.png"))});
     QCOMPARE(m_window->noteCount(), qint16(0));
     QCOMPARE(QDir(m_dir->path()).entryList({"*.dat"}), QStringList());
 
-    dropFiles(m_window.get(), {QUrl::fromLocalFile(text)});
+    dropOn(m_window.get(), {QUrl::fromLocalFile(text)});
     QCOMPARE(m_window->noteCount(), qint16(1));
     NoteWindow *note = m_window->note(0);
     QCOMPARE(note->pictureRatio(), 1.0f);
@@ -318,7 +304,7 @@ void TestMainWindow::dropIntoAnUnwritableFolderMakesNothing()
     QVERIFY(NoteFiles::picture(picture, QSize(4, 4), Qt::blue));
     m_seams->seams.folder = path("gone");
     startWindow();
-    dropFiles(m_window.get(), {QUrl::fromLocalFile(picture)});
+    dropOn(m_window.get(), {QUrl::fromLocalFile(picture)});
     QCOMPARE(m_window->noteCount(), qint16(0));
     QVERIFY(!QFileInfo::exists(path("gone")));
 }
@@ -329,7 +315,7 @@ void TestMainWindow::dropIntoAFullTableStillWritesTheFile()
         QVERIFY(NoteFiles::write(path(QStringLiteral("%1.dat").arg(i, 3, 10, QLatin1Char('0'))),
                                  newNoteBytes(QString())));
     startWindow();
-    dropFiles(m_window.get(), {QUrl::fromLocalFile(path("000.dat"))});
+    dropOn(m_window.get(), {QUrl::fromLocalFile(path("000.dat"))});
     QCOMPARE(m_window->noteCount(), qint16(102));
     QVERIFY(QFile::exists(path("298260215.25.dat")));
     QCOMPARE(m_window->note(101), nullptr);

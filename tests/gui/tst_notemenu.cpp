@@ -7,6 +7,7 @@
 #include "notes/notestate.h"
 #include "notes/notesurface.h"
 #include "platform/webpane.h"
+#include "support/drops.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,22 +28,6 @@ NoteState plainNote(const QString &background = QString())
     state.memo = QStringLiteral("memo");
     state.backgroundPath = background;
     return state;
-}
-
-void drop(QWidget *target, const QList<QUrl> &urls, const QString &text = QString())
-{
-    QMimeData data;
-    if (!urls.isEmpty())
-        data.setUrls(urls);
-    if (!text.isEmpty())
-        data.setText(text);
-    // The drop goes where the drag was entered and accepted, as on the desktop.
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return;
-    QDropEvent event(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
 }
 
 QColor pixelAt(QWidget *surface, const QPoint &point)
@@ -182,7 +167,7 @@ void TestNoteMenu::cancelBackgroundPictureEmptiesTheField()
     NoteWindow *again = fixture.open("1.dat");
     QCOMPARE(again->findChild<NoteSurface *>("surface")->layerCount(), 0);
     // A picture dropped after the cancel is the note's background again.
-    drop(again, {QUrl::fromLocalFile(paper)});
+    dropOn(again, {QUrl::fromLocalFile(paper)});
     QCOMPARE(again->backgroundPath(), paper);
 }
 
@@ -267,12 +252,12 @@ void TestNoteMenu::pictureDropTilesTheFirstFile()
     const NoteState before = note->state();
     const QRect memo = note->findChild<QWidget *>("memoLabel")->geometry();
 
-    drop(note, {QUrl::fromLocalFile(yellow), QUrl::fromLocalFile(green)});
+    dropOn(note, {QUrl::fromLocalFile(yellow), QUrl::fromLocalFile(green)});
     QCOMPARE(note->backgroundPath(), yellow);
     QCOMPARE(pixelAt(surface, QPoint(150, 5)), QColor(Qt::yellow));
-    drop(note, {QUrl::fromLocalFile(yellow)});
+    dropOn(note, {QUrl::fromLocalFile(yellow)});
     QCOMPARE(surface->layerCount(), 2);
-    drop(note, {QUrl::fromLocalFile(green)});
+    dropOn(note, {QUrl::fromLocalFile(green)});
     QCOMPARE(note->backgroundPath(), green);
     QCOMPARE(pixelAt(surface, QPoint(150, 5)), QColor(Qt::green));
 
@@ -296,10 +281,10 @@ void TestNoteMenu::dropsThatAreNoPictureChangeNothing()
     NoteWindow *note = fixture.open("1.dat", plainNote(paper).toRecord().toBytes());
     QVERIFY(note);
     auto *surface = note->findChild<NoteSurface *>("surface");
-    drop(note, {QUrl::fromLocalFile(text)});
-    drop(note, {QUrl::fromLocalFile(fixture.dir.path())});
-    drop(note, {QUrl::fromLocalFile(fixture.path("missing.png"))});
-    drop(note, {}, QStringLiteral("text only"));
+    dropOn(note, {QUrl::fromLocalFile(text)});
+    dropOn(note, {QUrl::fromLocalFile(fixture.dir.path())});
+    dropOn(note, {QUrl::fromLocalFile(fixture.path("missing.png"))});
+    dropOn(note, {}, QStringLiteral("text only"));
     QCOMPARE(note->backgroundPath(), paper);
     QCOMPARE(surface->layerCount(), 1);
 }
