@@ -381,8 +381,11 @@ void NoteWindow::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     if (!m_dragging) {
-        setCursor(
-            ResizeBorder::cursorFor(ResizeBorder::edgesAt(event->position().toPoint(), size())));
+        // Moves without a button pass here all the time: the pointer is set only when it changes.
+        const Qt::CursorShape shape =
+            ResizeBorder::cursorFor(ResizeBorder::edgesAt(event->position().toPoint(), size()));
+        if (cursor().shape() != shape)
+            setCursor(shape);
         return;
     }
     move((event->globalPosition() - m_grab).toPoint());

@@ -4,8 +4,17 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 constexpr const char *codecName = "CP932";
+
+// Printable ASCII is the same in code page 932; most fields are only that
+// (numbers, flags, many paths), so they skip the codec.
+template <typename Char> bool isPrintableAscii(Char c)
+{
+    return c >= 0x20 && c < 0x7F;
+}
 
 // The codec marks an unmappable character with its own substitute byte, so a
 // string that did not encode cleanly is encoded again one code point at a time.
@@ -27,12 +36,20 @@ QByteArray encodeByCodePoint(const QString &text)
 
 QString CodePage932::decode(QByteArrayView bytes)
 {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return isPrintableAscii(c); }))
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 
 QByteArray CodePage932::encode(const QString &text, bool *lossless)
 {
+    if (std::all_of(text.begin(), text.end(),
+                    [](QChar c) { return isPrintableAscii(c.unicode()); })) {
+        if (lossless)
+            *lossless = true;
+        return text.toLatin1();
+    }
     QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder.encode(text);
     const bool clean = !encoder.hasError();

@@ -8,7 +8,6 @@
 #include "platform/droppedfiles.h"
 #include "platform/messagebox.h"
 #include "platform/singleinstance.h"
-#include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -60,8 +59,7 @@ QIcon MainWindow::icon()
 
 void MainWindow::createControls()
 {
-    const Twips twips(logicalDpiX());
-    setFixedSize(twips.toPixels(clientWidth), twips.toPixels(clientHeight));
+    setFixedSize(m_twips.toPixels(clientWidth), m_twips.toPixels(clientHeight));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
@@ -77,15 +75,14 @@ void MainWindow::createControls()
     QFont font = m_dropLabel->font();
     font.setPixelSize(12);
     m_dropLabel->setFont(font);
-    const int left = twips.toPixels(labelLeft);
-    const int top = twips.toPixels(labelTop);
+    const int left = m_twips.toPixels(labelLeft);
+    const int top = m_twips.toPixels(labelTop);
     m_dropLabel->setGeometry(left, top, width() - 2 * left, height() - 2 * top);
 }
 
 void MainWindow::paintEvent(QPaintEvent *)
 {
-    const Twips twips(logicalDpiX());
-    const int margin = twips.toPixels(frameMargin);
+    const int margin = m_twips.toPixels(frameMargin);
     QPainter painter(this);
     painter.setPen(frameColour);
     painter.drawRect(rect().adjusted(margin, margin, -margin - 1, -margin - 1));
@@ -222,11 +219,10 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::createNote(const QString &picturePath)
 {
-    const Twips twips(logicalDpiX());
     const QString notePath = NoteFile::newPath(m_seams.folder, m_seams.clock->now());
     const NoteRecord record =
-        NoteState::newNoteRecord(picturePath, static_cast<float>(twips.fromPixels(x())),
-                                 static_cast<float>(twips.fromPixels(y())));
+        NoteState::newNoteRecord(picturePath, static_cast<float>(m_twips.fromPixels(x())),
+                                 static_cast<float>(m_twips.fromPixels(y())));
     if (NoteFile::create(notePath, record))
         openNote(notePath);
 }

@@ -3,6 +3,7 @@
 
 #include "platform/picker.h"
 #include "platform/seams.h"
+#include "platform/twips.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -76,6 +77,7 @@ private:
 
     Seams m_seams;
     Picker m_picker;
+    Twips m_twips;
     std::unique_ptr<SingleInstance> m_instance;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QLabel *m_dropLabel = nullptr;
