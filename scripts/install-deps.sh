@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev
     qt6-image-formats-plugins libgl-dev
     xvfb xauth fonts-ipafont-gothic
+    xdotool x11-utils openbox trayer imagemagick
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# Shared steps of the desktop tests: an X server of their own (Xvfb on a free
+# display), a window manager (openbox) and a tray (trayer); the program runs
+# from a temporary program folder and is driven only with real input events
+# (xdotool) and watched only from outside (files, X window properties,
+# screenshots). Every wait is on a condition, with a deadline.
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -n "${work:-}" ] && [ -f "$work/app.log" ] && sed 's/^/app: /' "$work/app.log" >&2
+    exit 1
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND until it succeeds or time runs out.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# Like grep -q, but reads all its input: with pipefail, grep -q stopping
+# early would fail the command that feeds it.
+contains() { grep "$@" >/dev/null; }
+
+pids=()
+stop_desktop() {
+    local pid
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    [ -n "${work:-}" ] && rm -rf "$work"
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | contains 'window id'; }
+tray_running() { xwininfo -root -tree 2>/dev/null | contains '"panel": ("panel" "trayer")'; }
+
+# start_desktop [tray|notray]
+start_desktop() {
+    work=$(mktemp -d)
+    app="$work/app"
+    mkdir -p "$app"
+    trap stop_desktop EXIT
+    unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
+    export QTWEBENGINE_DISABLE_SANDBOX=1
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    wait_until 20 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_until 20 wm_running || fail "openbox did not start"
+    if [ "${1:-tray}" = tray ]; then
+        trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
+            >"$work/trayer.log" 2>&1 &
+        pids+=($!)
+        wait_until 20 tray_running || fail "trayer did not start"
+    fi
+    cp "$QUILLNOTE" "$app/quillnote"
+}
+
+main_window() { xdotool search --onlyvisible --name '^quillnote 1\.0$' 2>/dev/null | sed -n 1p; }
+has_main_window() { [ -n "$(main_window)" ]; }
+
+start_app() {
+    (cd "$app" && exec ./quillnote) >>"$work/app.log" 2>&1 &
+    app_pid=$!
+    pids+=("$app_pid")
+    wait_until 30 has_main_window || fail "the main window did not appear"
+}
+
+# wait_exit PID SECONDS: waits for the process to end; its status in $exit_status.
+wait_exit() {
+    wait_until "$2" bash -c "! kill -0 $1" || fail "process $1 did not end"
+    exit_status=0
+    wait "$1" || exit_status=$?
+}
+
+# Closes the main window as a user does: alt+F4 on the active window.
+close_main_window() {
+    local window
+    window=$(main_window)
+    xdotool windowactivate --sync "$window" key alt+F4
+    wait_exit "$app_pid" 30
+}
+
+# The managed windows in the order they were mapped, with their titles.
+client_windows() {
+    local window
+    for window in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+        printf '%s %s\n' "$window" "$(xdotool getwindowname "$window" 2>/dev/null)"
+    done
+}
+
+# Note windows are the program's utility windows (its dialogs are not notes).
+note_windows() {
+    local w
+    for w in $(client_windows | awk '$2 == "quillnote" && NF == 2 { print $1 }'); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE | contains UTILITY && echo "$w"
+    done
+}
+note_count() { note_windows | wc -l; }
+
+# geometry WINDOW: "x y width height" of the window's contents on the screen.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+        /^  Width/ { w = $2 } /^  Height/ { h = $2 } END { print x, y, w, h }'
+}
+
+map_state() { xwininfo -id "$1" | awk '/Map State/ { print $3 }'; }
+wm_state() { xprop -id "$1" WM_STATE | awk '/window state/ { print $3 }'; }
+in_client_list() { xprop -root _NET_CLIENT_LIST | contains -w "$(printf '0x%x' "$1")"; }
+active_window() { xdotool getactivewindow; }
+
+# The centre of the tray icon, from the tray's window tree.
+tray_icon_centre() {
+    xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ { inpanel = 1 }
+        inpanel && /"quillnote": \("quillnote"/ {
+            split($4, size, "x"); split($6, at, "+"); print at[2] + int(size[1] / 2), at[3] + int(size[2] / 2); exit }'
+}
+
+# The main window's outer left and top (frame included), as the program sees them.
+main_frame_origin() {
+    local window extents
+    window=$(main_window)
+    read -r x y _ _ < <(geometry "$window")
+    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ' ')
+    IFS=, read -r left _ top _ <<<"$extents"
+    echo $((x - left)) $((y - top))
+}
+
+# A note file in code page 932 from UTF-8 text; the record is ended by CR LF.
+write_note() { printf '%s\r\n' "$2" | iconv -f UTF-8 -t CP932 >"$app/$1"; }
+expect_note() {
+    local expected
+    expected=$(printf '%s\r\n' "$2" | iconv -f UTF-8 -t CP932 | od -An -tx1)
+    [ "$(od -An -tx1 <"$app/$1")" = "$expected" ] ||
+        fail "$1 holds $(iconv -f CP932 -t UTF-8 <"$app/$1" | cat -A), expected $2"
+}
+
+# A solid picture: picture PATH WIDTH HEIGHT COLOUR
+picture() { convert -size "$2x$3" "xc:$4" "$1"; }
+
+# drag_files X Y FILE...: drags the files from a file manager and drops them at X, Y.
+drag_files() {
+    local x=$1 y=$2 source
+    shift 2
+    "$DRAGSOURCE" "$@" >>"$work/dragsource.log" 2>&1 &
+    source=$!
+    wait_until 20 xdotool search --onlyvisible --name '^dragsource$' || fail "no drag source"
+    local window
+    window=$(xdotool search --onlyvisible --name '^dragsource$' | sed -n 1p)
+    read -r sx sy _ _ < <(geometry "$window")
+    xdotool mousemove $((sx + 30)) $((sy + 30)) mousedown 1
+    local step
+    for step in 1 2 3 4 5 6; do
+        xdotool mousemove $((sx + 30 + (x - sx - 30) * step / 6)) $((sy + 30 + (y - sy - 30) * step / 6))
+        sleep 0.05
+    done
+    sleep 0.3 # XDND settles on its target before the release
+    xdotool mouseup 1
+    sleep 0.3
+    kill "$source" 2>/dev/null || true
+    wait "$source" 2>/dev/null || true
+}
+
+# shot: takes a screenshot of the whole screen; pixel X Y reads it as "r,g,b".
+shot() { import -window root "$work/screen.png"; }
+pixel() {
+    convert "$work/screen.png" -format '%[fx:int(255*p{'"$1,$2"'}.r)],%[fx:int(255*p{'"$1,$2"'}.g)],%[fx:int(255*p{'"$1,$2"'}.b)]' info:
+}

@@ -1,0 +1,275 @@
+#!/usr/bin/env bash
+# Desktop tests of the real program. Usage: scenarios.sh SCENARIO QUILLNOTE DRAGSOURCE
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+scenario=$1
+QUILLNOTE=$2
+DRAGSOURCE=$3
+
+font="ＭＳ Ｐゴシック"
+
+# Notes open in file order at their stored places; closing the main window
+# rewrites every file in the save form.
+startup_and_exit() {
+    start_desktop
+    write_note 10.dat "/nowhere/a.png,1500,1200,3000,3000,&H00FFFFFF&,$font,9,&H00000000&,False,False,False,,"
+    write_note 9.dat "/nowhere/b.png,4500,1500,3600,3300,12640511,$font,11,255,True,false,0,一行目<br>二行目,"
+    write_note B.DAT "/nowhere/c.png,9000,3000,2400,2700,0,$font,9,65280,0,1,False,memo,"
+    start_app
+    mapfile -t notes < <(note_windows)
+    [ "${#notes[@]}" -eq 3 ] || fail "${#notes[@]} note windows, expected 3"
+    [ "$(geometry "${notes[0]}")" = "100 80 200 200" ] || fail "10.dat at $(geometry "${notes[0]}")"
+    [ "$(geometry "${notes[1]}")" = "300 100 240 220" ] || fail "9.dat at $(geometry "${notes[1]}")"
+    [ "$(geometry "${notes[2]}")" = "600 200 160 180" ] || fail "B.DAT at $(geometry "${notes[2]}")"
+    close_main_window
+    [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
+    expect_note 10.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    expect_note 9.dat "/nowhere/b.png,4500,1500,3600,3300,12640511,$font,11,255,True,False,False,一行目<br>二行目,"
+    expect_note B.DAT "/nowhere/c.png,9000,3000,2400,2700,0,$font,9,65280,False,True,False,memo,"
+}
+
+# A picture dropped from a file manager on the main window, beside and over
+# its label, makes a new note there.
+drop_on_main_window() {
+    start_desktop
+    mkdir -p "$work/my pictures"
+    local photo="$work/my pictures/写真 その1.png"
+    picture "$photo" 40 30 red
+    start_app
+    local window
+    window=$(main_window)
+    read -r x y w h < <(geometry "$window")
+    read -r left top < <(main_frame_origin)
+    drag_files $((x + w / 2)) $((y + h / 2)) "$photo" "$work/ignored.png"
+    wait_until 20 bash -c "ls '$app'/*.dat" || fail "no note file after a drop on the label"
+    wait_until 20 test "$(note_count)" -eq 1 || fail "no note window after a drop on the label"
+    # The new note covers the main window: move it aside for the next drop.
+    xdotool windowmove "$(note_windows | sed -n 1p)" 800 600
+    drag_files $((x + 4)) $((y + 4)) "$photo"
+    wait_until 20 test "$(ls "$app"/*.dat | wc -l)" -eq 2 || fail "no note file after a drop beside the label"
+    local file
+    for file in "$app"/*.dat; do
+        expect_note "$(basename "$file")" "$photo,$((left * 15)),$((top * 15)),3000,3000,&H00FFFFFF&,$font,9,&H00000000&,False,False,False,,"
+    done
+    wait_until 20 test "$(note_count)" -eq 2 || fail "$(note_count) note windows after two drops"
+    mapfile -t notes < <(note_windows)
+    [ "$(geometry "${notes[1]}")" = "$left $top 200 200" ] || fail "new note at $(geometry "${notes[1]}")"
+}
+
+# A picture dropped on a note, over its memo being edited and over its web
+# pane, becomes the tiled background; the path is saved at exit.
+drop_on_note() {
+    start_desktop
+    picture "$work/green.png" 8 8 lime
+    picture "$work/blue.png" 8 8 blue
+    picture "$work/wide.png" 40 20 white
+    write_note 1.dat "$work/wide.png,150,150,6000,6000,16777215,$font,9,0,False,False,True,,"
+    start_app
+    local note
+    note=$(note_windows | sed -n 1p)
+    read -r x y w h < <(geometry "$note")
+    # 400 × 400 pixels: picture 372 × 186 from 10, 10; memo from 203 to 360; pane from 370.
+    local memo_x=$((x + 4 + 60)) memo_y=$((y + 4 + 230))
+    xdotool mousemove "$memo_x" "$memo_y" click 1
+    drag_files "$memo_x" "$memo_y" "$work/green.png"
+    shot
+    [ "$(pixel $((x + 300)) $((y + 8)))" = "0,255,0" ] || fail "no green tiles after a drop on the memo"
+    drag_files $((x + 100)) $((y + 4 + 380)) "$work/blue.png"
+    shot
+    [ "$(pixel $((x + 300)) $((y + 8)))" = "0,0,255" ] || fail "no blue tiles after a drop on the web pane"
+    xdotool mousemove $((x + 100)) $((y + 100)) click 1
+    close_main_window
+    expect_note 1.dat "$work/wide.png,150,150,6000,6000,16777215,$font,9,0,False,False,True,,$work/blue.png"
+}
+
+# Dragging a note with the left button moves it by the pointer's delta.
+drag_note() {
+    start_desktop
+    write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    start_app
+    local note
+    note=$(note_windows | sed -n 1p)
+    read -r x y _ _ < <(geometry "$note")
+    xdotool mousemove $((x + 50)) $((y + 50)) mousedown 1
+    local step
+    for step in 1 2 3 4 5; do
+        xdotool mousemove $((x + 50 + 37 * step / 5)) $((y + 50 + 23 * step / 5))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+    wait_until 10 test "$(geometry "$note")" = "$((x + 37)) $((y + 23)) 200 200" ||
+        fail "note at $(geometry "$note") after a drag by 37, 23 from $x, $y"
+    close_main_window
+    expect_note 1.dat "/nowhere/a.png,2055,1545,3000,3000,16777215,$font,9,0,False,False,False,,"
+}
+
+# The pop-up menu: a viewable window of the program that bypasses the window manager.
+popup_menu() {
+    local w
+    for w in $(xdotool search --onlyvisible --class quillnote 2>/dev/null); do
+        xwininfo -id "$w" | contains 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}
+confirmation() { client_windows | awk '$2 == "quillnote" { print $1 }' | while read -r w; do xprop -id "$w" _NET_WM_WINDOW_TYPE; done | contains DIALOG; }
+
+# "捨てる" from the menu of a right press, confirmed with Return, deletes the
+# note file at once; nothing is written at exit.
+discard_note() {
+    start_desktop
+    write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    write_note 2.dat "/nowhere/b.png,6000,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    start_app
+    local note
+    note=$(note_windows | sed -n 1p)
+    read -r x y _ _ < <(geometry "$note")
+    xdotool mousemove $((x + 50)) $((y + 50)) click 3
+    wait_until 10 popup_menu || fail "no menu after a right press"
+    xdotool key Up
+    sleep 0.2
+    xdotool key Return
+    wait_until 10 confirmation || fail "no confirmation"
+    xdotool key Return
+    wait_until 10 test ! -e "$app/1.dat" || fail "1.dat still there after the discard"
+    wait_until 10 test "$(note_count)" -eq 1 || fail "the discarded note is still on screen"
+    close_main_window
+    [ ! -e "$app/1.dat" ] || fail "1.dat written again at exit"
+    expect_note 2.dat "/nowhere/b.png,6000,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+}
+
+# Typed memo text (Japanese, commas) is saved exactly and survives a restart.
+type_memo() {
+    start_desktop
+    picture "$work/wide.png" 40 20 white
+    write_note 1.dat "$work/wide.png,1500,1200,4500,4500,16777215,$font,9,0,False,False,False,,"
+    start_app
+    local note
+    note=$(note_windows | sed -n 1p)
+    read -r x y _ _ < <(geometry "$note")
+    # 300 × 300 pixels: picture 272 × 136 from 10, 10; the memo from 153 down.
+    xdotool mousemove $((x + 30)) $((y + 4 + 170)) click 1
+    sleep 0.3
+    xdotool type --delay 40 "Memo 付箋, a,b"
+    xdotool mousemove $((x + 100)) $((y + 100)) click 1
+    close_main_window
+    local first="$work/wide.png,1500,1200,4500,4500,16777215,$font,9,0,False,False,False,Memo 付箋， a，b,"
+    local checksum
+    checksum=$(printf '%s\r\n' "$first" | iconv -f UTF-8 -t CP932 | sha256sum | cut -c1-16)
+    expect_note 1.dat "$first"$'\r\n'"~quillnote-exact $checksum 12=Memo%20%E4%BB%98%E7%AE%8B%2C%20a%2Cb"
+    local before
+    before=$(sha256sum <"$app/1.dat")
+    start_app
+    close_main_window
+    [ "$(sha256sum <"$app/1.dat")" = "$before" ] || fail "the file changed after a restart and close"
+}
+
+# Minimise withdraws the main window while a tray runs; left and right
+# presses and a double click on the tray icon bring it back.
+minimise_to_tray() {
+    start_desktop
+    start_app
+    local window
+    window=$(main_window)
+    wait_until 20 test -n "$(tray_icon_centre)" || fail "no tray icon"
+    read -r tx ty < <(tray_icon_centre)
+    local press
+    for press in "click 1" "click 3" "click --repeat 2 --delay 80 1"; do
+        xdotool windowminimize "$window"
+        wait_until 10 test "$(map_state "$window")" = IsUnMapped || fail "still mapped after minimise"
+        [ -z "$(wm_state "$window")" ] || fail "withdrawn window has WM_STATE $(wm_state "$window")"
+        ! in_client_list "$window" || fail "withdrawn window still in the client list"
+        xdotool mousemove "$tx" "$ty" $press
+        wait_until 10 test "$(map_state "$window")" = IsViewable || fail "not restored by $press"
+        wait_until 10 test "$(active_window)" = "$window" || fail "not active after $press"
+        [ "$(wm_state "$window")" = Normal ] || fail "WM_STATE $(wm_state "$window") after $press"
+    done
+}
+
+# Without a tray the main window minimises as usual instead of vanishing.
+minimise_without_tray() {
+    start_desktop notray
+    start_app
+    local window
+    window=$(main_window)
+    xdotool windowminimize "$window"
+    wait_until 10 test "$(wm_state "$window")" = Iconic || fail "WM_STATE $(wm_state "$window")"
+    in_client_list "$window" || fail "the minimised window left the client list"
+}
+
+second_copy_notice() { client_windows | awk '$2 == "quillnote"' | while read -r w _; do xprop -id "$w" _NET_WM_PID; done | contains "= $1\$"; }
+
+# A second start shows the notice and ends; SIGTERM saves and ends with 0;
+# SIGKILL leaves every file whole and does not block the next start.
+second_copy_and_signals() {
+    start_desktop
+    write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,&H00FFFFFF&,$font,9,&H00000000&,False,False,False,,"
+    start_app
+    local before
+    before=$(sha256sum "$app/1.dat")
+    (cd "$app" && exec ./quillnote) >>"$work/second.log" 2>&1 &
+    local second=$!
+    pids+=("$second")
+    wait_until 20 second_copy_notice "$second" || fail "no notice from the second copy"
+    local notice
+    notice=$(client_windows | awk '$2 == "quillnote" { print $1 }' | while read -r w; do
+        xprop -id "$w" _NET_WM_PID | contains "= $second\$" && echo "$w"; done | sed -n 1p)
+    xdotool windowactivate --sync "$notice" key Return
+    wait_exit "$second" 20
+    [ "$exit_status" -eq 0 ] || fail "second copy ended with $exit_status"
+    [ "$(sha256sum "$app/1.dat")" = "$before" ] || fail "the second copy changed 1.dat"
+
+    kill -TERM "$app_pid"
+    wait_exit "$app_pid" 20
+    [ "$exit_status" -eq 0 ] || fail "SIGTERM exit status $exit_status"
+    expect_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+
+    before=$(sha256sum "$app/1.dat")
+    start_app
+    kill -KILL "$app_pid"
+    wait_exit "$app_pid" 20
+    [ "$(sha256sum "$app/1.dat")" = "$before" ] || fail "SIGKILL changed 1.dat"
+    start_app
+    [ -z "$(client_windows | awk '$2 == "quillnote"' | while read -r w _; do xprop -id "$w" _NET_WM_WINDOW_TYPE; done | grep DIALOG)" ] ||
+        fail "the lock of the killed copy blocked the next start"
+}
+
+# What a user sees of a note: picture, memo, tiled background and web pane.
+note_screenshot() {
+    start_desktop
+    picture "$work/photo.png" 400 200 red
+    picture "$work/tile.png" 16 16 yellow
+    write_note 1.dat "$work/photo.png,1500,1500,4500,4800,16777215,$font,14,16711680,True,False,True,メモ memo,$work/tile.png"
+    start_app
+    local note
+    note=$(note_windows | sed -n 1p)
+    read -r x y w h < <(geometry "$note")
+    sleep 1
+    shot
+    [ -n "${QUILLNOTE_SCREENSHOTS:-}" ] && convert "$work/screen.png" -crop "$((w + 40))x$((h + 40))+$((x - 20))+$((y - 20))" "$QUILLNOTE_SCREENSHOTS/note.png"
+    [ "$(pixel $((x + 4 + 10 + 50)) $((y + 4 + 10 + 30)))" = "255,0,0" ] || fail "no picture: $(pixel $((x + 64)) $((y + 44)))"
+    [ "$(pixel $((x + w - 8)) $((y + 8)))" = "255,255,0" ] || fail "no background tiles"
+    # The memo's blue text sits somewhere in its first line.
+    convert "$work/screen.png" -crop "120x20+$((x + 14))+$((y + 4 + 10 + 129 + 7))" -fx 'b>0.6 && r<0.4 ? 1 : 0' \
+        -format '%[fx:maxima.r]' info: | contains '^1' || fail "no memo text"
+    [ "$(pixel $((x + 60)) $((y + h - 12)))" != "255,255,0" ] || fail "no web pane"
+    if [ -n "${QUILLNOTE_SCREENSHOTS:-}" ]; then
+        # The main window beside a note whose menu is open.
+        local main_x main_y main_w main_h
+        read -r main_x main_y main_w main_h < <(geometry "$(main_window)")
+        xdotool mousemove $((x + 80)) $((y + 60)) click 3
+        wait_until 10 popup_menu || fail "no menu for the screenshot"
+        sleep 0.3
+        shot
+        local left=$((x < main_x ? x : main_x)) top=$((y < main_y ? y : main_y))
+        local right=$((x + 320)) bottom=$((y + h))
+        [ $((main_x + main_w)) -le "$right" ] || right=$((main_x + main_w))
+        [ $((main_y + main_h)) -le "$bottom" ] || bottom=$((main_y + main_h))
+        convert "$work/screen.png" -crop "$((right - left + 40))x$((bottom - top + 60))+$((left - 20))+$((top - 40))" \
+            "$QUILLNOTE_SCREENSHOTS/menu.png"
+        xdotool key Escape
+    fi
+}
+
+"$scenario"
+echo "ok: $scenario"
