@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev
-    qt6-image-formats-plugins libgl-dev
+    qt6-image-formats-plugins libgl-dev libxcb1-dev
     xvfb xauth fonts-ipafont-gothic
-    xdotool x11-utils openbox trayer imagemagick
+    xdotool x11-utils x11-xserver-utils openbox trayer imagemagick
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -14,6 +14,7 @@
 #include "platform/picker.h"
 #include "platform/pictureloader.h"
 #include "platform/webpane.h"
+#include "platform/windowposition.h"
 #include "resizeborder.h"
 #include "tileplan.h"
 
@@ -232,8 +233,9 @@ NoteState NoteWindow::state() const
 {
     NoteState state;
     state.picturePath = m_picturePath;
-    state.left = static_cast<float>(m_twips.fromPixels(x()));
-    state.top = static_cast<float>(m_twips.fromPixels(y()));
+    const QPoint position = WindowPosition::of(this);
+    state.left = static_cast<float>(m_twips.fromPixels(position.x()));
+    state.top = static_cast<float>(m_twips.fromPixels(position.y()));
     state.width = static_cast<float>(m_twips.fromPixels(width()));
     state.height = static_cast<float>(m_twips.fromPixels(height()));
     state.backgroundColour = ColourRef::fromColor(m_surface->backgroundColour());

@@ -8,7 +8,10 @@ set -euo pipefail
 
 fail() {
     echo "FAIL: $*" >&2
-    [ -n "${work:-}" ] && [ -f "$work/app.log" ] && sed 's/^/app: /' "$work/app.log" >&2
+    local log
+    for log in "${work:-/nonexistent}"/*.log; do
+        [ -f "$log" ] && sed "s/^/$(basename "$log" .log): /" "$log" >&2
+    done
     exit 1
 }
 
@@ -29,6 +32,9 @@ contains() { grep "$@" >/dev/null; }
 pids=()
 stop_desktop() {
     local pid
+    # TERM lets the X server remove its lock and socket; KILL what is left.
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    sleep 0.2
     for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
     for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     [ -n "${work:-}" ] && rm -rf "$work"
@@ -50,14 +56,21 @@ start_desktop() {
     pids+=($!)
     wait_until 20 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$work/display")"
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    wait_until 20 wm_running || fail "openbox did not start"
+    wait_until 20 xprop -root || fail "the X server does not answer"
+    # Under heavy load openbox now and then fails to connect at its first try.
+    local try
+    for try in 1 2 3; do
+        openbox --sm-disable >>"$work/openbox.log" 2>&1 &
+        pids+=($!)
+        wait_until 40 bash -c "wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id'; }; wm_running || ! kill -0 $!" || true
+        wm_running && break
+    done
+    wm_running || fail "openbox did not start on $DISPLAY"
     if [ "${1:-tray}" = tray ]; then
         trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
             >"$work/trayer.log" 2>&1 &
         pids+=($!)
-        wait_until 20 tray_running || fail "trayer did not start"
+        wait_until 40 tray_running || fail "trayer did not start"
     fi
     cp "$QUILLNOTE" "$app/quillnote"
 }

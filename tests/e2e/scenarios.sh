@@ -147,6 +147,10 @@ type_memo() {
     local note
     note=$(note_windows | sed -n 1p)
     read -r x y _ _ < <(geometry "$note")
+    # The Japanese letters get keys of their own before anything is typed:
+    # xdotool would otherwise remap a key for each, racing the program's
+    # reading of the new key map. The program sees the new map before the click.
+    xmodmap -e "keycode 200 = U4ED8" -e "keycode 201 = U7B8B"
     # 300 × 300 pixels: picture 272 × 136 from 10, 10; the memo from 153 down.
     xdotool mousemove $((x + 30)) $((y + 4 + 170)) click 1
     sleep 0.3
@@ -164,6 +168,11 @@ type_memo() {
     [ "$(sha256sum <"$app/1.dat")" = "$before" ] || fail "the file changed after a restart and close"
 }
 
+# Withdrawn: unmapped, without WM_STATE and out of the window manager's list.
+withdrawn() {
+    [ "$(map_state "$1")" = IsUnMapped ] && [ -z "$(wm_state "$1")" ] && ! in_client_list "$1"
+}
+
 # Minimise withdraws the main window while a tray runs; left and right
 # presses and a double click on the tray icon bring it back.
 minimise_to_tray() {
@@ -176,12 +185,11 @@ minimise_to_tray() {
     local press
     for press in "click 1" "click 3" "click --repeat 2 --delay 80 1"; do
         xdotool windowminimize "$window"
-        wait_until 10 test "$(map_state "$window")" = IsUnMapped || fail "still mapped after minimise"
-        [ -z "$(wm_state "$window")" ] || fail "withdrawn window has WM_STATE $(wm_state "$window")"
-        ! in_client_list "$window" || fail "withdrawn window still in the client list"
+        wait_until 20 withdrawn "$window" ||
+            fail "not withdrawn before $press: $(map_state "$window") WM_STATE '$(wm_state "$window")'"
         xdotool mousemove "$tx" "$ty" $press
-        wait_until 10 test "$(map_state "$window")" = IsViewable || fail "not restored by $press"
-        wait_until 10 test "$(active_window)" = "$window" || fail "not active after $press"
+        wait_until 20 test "$(map_state "$window")" = IsViewable || fail "not restored by $press"
+        wait_until 20 test "$(active_window)" = "$window" || fail "not active after $press"
         [ "$(wm_state "$window")" = Normal ] || fail "WM_STATE $(wm_state "$window") after $press"
     done
 }
