@@ -8,6 +8,7 @@
 #include "platform/droppedfiles.h"
 #include "platform/messagebox.h"
 #include "platform/singleinstance.h"
+#include "platform/windowposition.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -220,9 +221,12 @@ void MainWindow::dropEvent(QDropEvent *event)
 void MainWindow::createNote(const QString &picturePath)
 {
     const QString notePath = NoteFile::newPath(m_seams.folder, m_seams.clock->now());
+    // The outer corner, frame included: where the window system has the
+    // contents, less the frame's width that the toolkit knows.
+    const QPoint corner = WindowPosition::of(this) - (geometry().topLeft() - pos());
     const NoteRecord record =
-        NoteState::newNoteRecord(picturePath, static_cast<float>(m_twips.fromPixels(x())),
-                                 static_cast<float>(m_twips.fromPixels(y())));
+        NoteState::newNoteRecord(picturePath, static_cast<float>(m_twips.fromPixels(corner.x())),
+                                 static_cast<float>(m_twips.fromPixels(corner.y())));
     if (NoteFile::create(notePath, record))
         openNote(notePath);
 }
