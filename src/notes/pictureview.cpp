@@ -5,7 +5,6 @@
 
 #include <QFutureWatcher>
 #include <QPainter>
-#include <QtConcurrent/QtConcurrentRun>
 
 PictureView::PictureView(QWidget *parent) : QWidget(parent)
 {
@@ -40,7 +39,7 @@ QSize PictureView::wantedPixels() const
 void PictureView::decodeIfNeeded()
 {
     const QSize wanted = wantedPixels();
-    if (m_path.isEmpty() || wanted.isEmpty() || m_decoding || !isVisible())
+    if (m_path.isEmpty() || wanted.isEmpty() || m_decoding || !m_onScreen)
         return;
     const QSize have = m_pixmap.isNull() ? m_decodingFor : m_pixmap.size();
     if (have.width() >= wanted.width() && have.height() >= wanted.height())
@@ -48,7 +47,7 @@ void PictureView::decodeIfNeeded()
     m_decodingFor = wanted;
     m_decoding = new QFutureWatcher<QImage>(this);
     connect(m_decoding, &QFutureWatcher<QImage>::finished, this, &PictureView::takeDecoded);
-    m_decoding->setFuture(QtConcurrent::run(&PictureLoader::decode, m_path, wanted));
+    m_decoding->setFuture(PictureLoader::decodeLater(m_path, wanted));
 }
 
 void PictureView::takeDecoded()
@@ -64,12 +63,6 @@ void PictureView::takeDecoded()
         decodeIfNeeded();
 }
 
-void PictureView::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    decodeIfNeeded();
-}
-
 void PictureView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -78,6 +71,12 @@ void PictureView::resizeEvent(QResizeEvent *event)
 
 void PictureView::paintEvent(QPaintEvent *)
 {
+    // Decoding starts once the note is on the screen: a note with a picture
+    // appears as fast as one without, and the picture follows.
+    if (!m_onScreen) {
+        m_onScreen = true;
+        decodeIfNeeded();
+    }
     if (m_pixmap.isNull())
         return;
     QPainter painter(this);

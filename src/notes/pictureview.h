@@ -33,7 +33,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     QSize wantedPixels() const;
@@ -43,6 +42,7 @@ private:
     QString m_path;
     QSize m_naturalSize;
     bool m_stretching = false;
+    bool m_onScreen = false;
     QPixmap m_pixmap;
     QSize m_decodingFor;
     QFutureWatcher<QImage> *m_decoding = nullptr;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "pictureloader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 bool turnsSideways(QImageIOHandler::Transformations transformation)
@@ -15,6 +18,17 @@ QSize shownSize(const QImageReader &reader)
 {
     const QSize size = reader.size();
     return turnsSideways(reader.transformation()) ? size.transposed() : size;
+}
+
+QThreadPool *picturePool()
+{
+    const QString name = QStringLiteral("quillnotePicturePool");
+    auto *pool = qApp->findChild<QThreadPool *>(name, Qt::FindDirectChildrenOnly);
+    if (!pool) {
+        pool = new QThreadPool(qApp);
+        pool->setObjectName(name);
+    }
+    return pool;
 }
 
 bool readable(const QString &path)
@@ -55,4 +69,9 @@ QImage PictureLoader::decode(const QString &path, const QSize &target)
 QImage PictureLoader::load(const QString &path)
 {
     return decode(path, QSize());
+}
+
+QFuture<QImage> PictureLoader::decodeLater(const QString &path, const QSize &target)
+{
+    return QtConcurrent::run(picturePool(), &PictureLoader::decode, path, target);
 }

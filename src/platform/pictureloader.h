@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QFuture>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -21,4 +22,10 @@ public:
     static QImage decode(const QString &path, const QSize &target);
     /** The picture at its natural size. */
     static QImage load(const QString &path);
+    /**
+     * decode() on a thread of the program's own picture pool. The toolkit
+     * spreads some image work over its shared pool; pictures kept out of it
+     * never make the screen wait behind them.
+     */
+    static QFuture<QImage> decodeLater(const QString &path, const QSize &target);
 };

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// The baseline of the start-up benchmark: a plain Qt program that opens COUNT
+// frameless windows with a label each. Prints "shown_ms" (since the process
+// started, until every window is exposed) and "peak_pss_kib".
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+long pssKiB()
+{
+    QFile file(QStringLiteral("/proc/self/smaps_rollup"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (line.startsWith("Pss:"))
+            return line.mid(4).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer sinceLaunch;
+    sinceLaunch.start();
+    QApplication app(argc, argv);
+    const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 101;
+    QList<QWidget *> windows;
+    for (int i = 0; i < count; ++i) {
+        auto *window = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+        auto *label = new QLabel(QStringLiteral("note %1").arg(i), window);
+        label->move(10, 10);
+        window->setGeometry(20 + i * 7, 20 + i * 5, 200, 200);
+        window->show();
+        windows.append(window);
+    }
+    long peak = pssKiB();
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        peak = std::max(peak, pssKiB());
+        const bool shown = std::all_of(windows.begin(), windows.end(), [](QWidget *w) {
+            return w->windowHandle() && w->windowHandle()->isExposed();
+        });
+        if (!shown)
+            return;
+        std::printf("shown_ms %.1f\npeak_pss_kib %ld\n", double(sinceLaunch.nsecsElapsed()) / 1e6,
+                    std::max(peak, pssKiB()));
+        QCoreApplication::quit();
+    });
+    timer.start(5);
+    return QApplication::exec();
+}

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+// Start-up of many notes (compared by run_startup.sh with bench_plain), one process per run:
+//   bench_startup quillnote FOLDER   the program's main window opening FOLDER's notes
+//   bench_startup decode FOLDER      decoding FOLDER's pictures at 1/8 scale on every core
+//   bench_startup tile               one paint of a 3000 × 3000 twips note tiled with 1 × 1 pixels
+// Each prints "name value" lines: milliseconds since the process started and
+// the peak proportional set size in KiB.
+#include "notes/notesurface.h"
+#include "notes/notewindow.h"
+#include "notes/pictureview.h"
+#include "platform/clock.h"
+#include "platform/desktopsetup.h"
+#include "platform/messagebox.h"
+#include "platform/pickerbackend.h"
+#include "platform/pictureloader.h"
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <thread>
+
+namespace {
+QElapsedTimer sinceLaunch;
+
+long pssKiB()
+{
+    QFile file(QStringLiteral("/proc/self/smaps_rollup"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (line.startsWith("Pss:"))
+            return line.mid(4).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// Samples the process's PSS every 50 milliseconds on a thread of its own.
+class PeakMemory
+{
+public:
+    PeakMemory()
+        : m_thread([this] {
+              while (!m_stop) {
+                  m_peak = std::max(m_peak.load(), pssKiB());
+                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+              }
+          })
+    {
+    }
+    long stop()
+    {
+        m_stop = true;
+        m_thread.join();
+        return std::max(m_peak.load(), pssKiB());
+    }
+
+private:
+    std::atomic<bool> m_stop = false;
+    std::atomic<long> m_peak = 0;
+    std::thread m_thread;
+};
+
+void report(const char *name, double value)
+{
+    std::printf("%s %.1f\n", name, value);
+    std::fflush(stdout);
+}
+
+// Polls @p done until it holds, then reports the time under @p name.
+void whenDone(const char *name, std::function<bool()> done, std::function<void()> then)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        if (!done())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        report(name, double(sinceLaunch.nsecsElapsed()) / 1e6);
+        then();
+    });
+    timer->start(5);
+}
+
+bool allExposed(const QList<QWidget *> &windows)
+{
+    return std::all_of(windows.begin(), windows.end(), [](QWidget *w) {
+        return w->windowHandle() && w->windowHandle()->isExposed();
+    });
+}
+
+int runQuillnote(const QString &folder)
+{
+    Clock clock;
+    MessageBox messageBox;
+    PickerBackend pickerBackend;
+    Seams seams;
+    seams.folder = folder;
+    seams.clock = &clock;
+    seams.messageBox = &messageBox;
+    seams.pickerBackend = &pickerBackend;
+    seams.trayAvailable = [] {
+        return QSystemTrayIcon::isSystemTrayAvailable();
+    };
+    PeakMemory memory;
+    MainWindow window(seams);
+    if (!window.start())
+        return 1;
+    report("started_ms", double(sinceLaunch.nsecsElapsed()) / 1e6);
+    QList<QWidget *> notes;
+    QList<PictureView *> pictures;
+    for (int i = 0; i < MainWindow::noteTableSize && window.note(i); ++i) {
+        notes.append(window.note(i));
+        pictures.append(window.note(i)->findChild<PictureView *>());
+    }
+    whenDone(
+        "shown_ms", [=] { return allExposed(notes); },
+        [=, &memory, &window] {
+            whenDone(
+                "painted_ms",
+                [=] {
+                    return std::all_of(pictures.begin(), pictures.end(), [](PictureView *p) {
+                        return !p->hasPicture() || !p->pixmap().isNull();
+                    });
+                },
+                [&memory, &window] {
+                    report("peak_pss_kib", double(memory.stop()));
+                    window.shutdown();
+                    QCoreApplication::quit();
+                });
+        });
+    return QApplication::exec();
+}
+
+int runDecode(const QString &folder)
+{
+    QStringList paths;
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        paths.append(QDir(folder).filePath(name));
+    QElapsedTimer timer;
+    timer.start();
+    QtConcurrent::blockingMap(paths, [](const QString &path) {
+        const QSize natural = PictureLoader::naturalSize(path).value_or(QSize(8, 8));
+        PictureLoader::decode(path, natural / 8);
+    });
+    report("decode_ms", double(timer.nsecsElapsed()) / 1e6);
+    return 0;
+}
+
+int runTile()
+{
+    NoteSurface surface;
+    surface.resize(192, 192); // the inner area of a 3000 × 3000 twips note
+    QPixmap pixel(1, 1);
+    pixel.fill(Qt::yellow);
+    surface.addTiles(pixel, 2001, 2001);
+    QImage target(surface.size(), QImage::Format_ARGB32_Premultiplied);
+    constexpr int rounds = 200;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < rounds; ++i)
+        surface.render(&target);
+    report("tile_paint_ms", double(timer.nsecsElapsed()) / 1e6 / rounds);
+    return 0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    sinceLaunch.start();
+    DesktopSetup::prepare();
+    QApplication app(argc, argv);
+    DesktopSetup::registerFonts();
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const QString argument = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (mode == QLatin1String("quillnote"))
+        return runQuillnote(argument);
+    if (mode == QLatin1String("decode"))
+        return runDecode(argument);
+    if (mode == QLatin1String("tile"))
+        return runTile();
+    std::fprintf(stderr, "usage: bench_startup quillnote FOLDER | decode FOLDER | tile\n");
+    return 2;
+}
