@@ -21,4 +21,4 @@ cp "$top"/fuzz/corpus/* "$corpus"/
 rm -rf "$corpus"
 
 cd "$build"
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" ctest --output-on-failure -j2 "$@"
+xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -noreset" ctest --output-on-failure -j2 "$@"

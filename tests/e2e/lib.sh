@@ -32,10 +32,12 @@ contains() { grep "$@" >/dev/null; }
 pids=()
 stop_desktop() {
     local pid
-    # TERM lets the X server remove its lock and socket; KILL what is left.
+    # The X server must end by itself, removing its lock and socket, or the
+    # next server may take over a display that still looks in use.
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    sleep 0.2
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do
+        wait_until 10 bash -c "! kill -0 $pid" || kill -9 "$pid" 2>/dev/null || true
+    done
     for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
     [ -n "${work:-}" ] && rm -rf "$work"
 }
@@ -49,23 +51,20 @@ start_desktop() {
     app="$work/app"
     mkdir -p "$app"
     trap stop_desktop EXIT
-    unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
+    # This server has no access control; a cookie file meant for another one is not for it.
+    unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM XAUTHORITY
     export QTWEBENGINE_DISABLE_SANDBOX=1
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" \
+    # -noreset: a server that resets when its last client leaves refuses
+    # the next one for a moment.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     pids+=($!)
     wait_until 20 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n 1 "$work/display")"
     wait_until 20 xprop -root || fail "the X server does not answer"
-    # Under heavy load openbox now and then fails to connect at its first try.
-    local try
-    for try in 1 2 3; do
-        openbox --sm-disable >>"$work/openbox.log" 2>&1 &
-        pids+=($!)
-        wait_until 40 bash -c "wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep 'window id'; }; wm_running || ! kill -0 $!" || true
-        wm_running && break
-    done
-    wm_running || fail "openbox did not start on $DISPLAY"
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_until 40 wm_running || fail "openbox did not start on $DISPLAY"
     if [ "${1:-tray}" = tray ]; then
         trayer --edge bottom --align right --widthtype pixel --width 120 --height 28 \
             >"$work/trayer.log" 2>&1 &
@@ -87,7 +86,11 @@ start_app() {
 
 # wait_exit PID SECONDS: waits for the process to end; its status in $exit_status.
 wait_exit() {
-    wait_until "$2" bash -c "! kill -0 $1" || fail "process $1 did not end"
+    if ! wait_until "$2" bash -c "! kill -0 $1"; then
+        command -v gdb >/dev/null && gdb -p "$1" -batch -ex "thread apply all bt 12" 2>/dev/null |
+            grep -E '^(Thread|#)' | head -n 80 >&2
+        fail "process $1 did not end"
+    fi
     exit_status=0
     wait "$1" || exit_status=$?
 }
@@ -96,7 +99,17 @@ wait_exit() {
 close_main_window() {
     local window
     window=$(main_window)
-    xdotool windowactivate --sync "$window" key alt+F4
+    # Notes mapped a moment earlier may still take the focus, and a window
+    # manager that has just started may not have taken its keys yet: alt+F4
+    # goes to the active main window, and again if the program is still there.
+    local try
+    for try in 1 2 3; do
+        kill -0 "$app_pid" 2>/dev/null || break
+        xdotool windowactivate --sync "$window" 2>/dev/null || break
+        wait_until 10 test "$(active_window)" = "$window" || fail "the main window does not become active"
+        xdotool key alt+F4
+        wait_until 5 bash -c "! kill -0 $app_pid" && break
+    done
     wait_exit "$app_pid" 30
 }
 
