@@ -10,5 +10,7 @@ cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBU
 cmake --build "$top/build/release" -j2
 mkdir -p "$home"
 install -m 755 "$top/build/release/src/quillnote" "$home/quillnote"
+# The browser module of the web panes lives beside the program.
+install -m 644 "$top"/build/release/src/libquillnote_webengine.so "$home/"
 echo "quillnote runs from $home (its notes are the *.dat files there)"
 exec "$home/quillnote"

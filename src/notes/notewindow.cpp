@@ -97,7 +97,6 @@ NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     const int border = 2 * ResizeBorder::width;
     resize(m_twips.toPixels(innerWidth) + border, m_twips.toPixels(innerHeight) + border);
     createControls();
-    createMenu();
     connectSignals();
 }
 
@@ -140,15 +139,18 @@ void NoteWindow::createControls()
     m_memoEdit->setGeometry(px(memoLeft), px(1560), px(2535), px(735));
 }
 
+// The menu is made the first time it is needed: most notes never show it,
+// and start-up with many notes is quicker without a hundred menus.
+NoteMenu *NoteWindow::menu()
+{
+    if (!m_menu)
+        createMenu();
+    return m_menu;
+}
+
 void NoteWindow::createMenu()
 {
     m_menu = new NoteMenu(this);
-}
-
-void NoteWindow::connectSignals()
-{
-    connect(m_memoLabel, &MemoLabel::clicked, this, &NoteWindow::startEdit);
-    connect(m_memoEdit, &MemoEdit::focusLost, this, &NoteWindow::endEdit);
     connect(m_menu->fontAction, &QAction::triggered, this, &NoteWindow::chooseFont);
     connect(m_menu->textColourAction, &QAction::triggered, this, &NoteWindow::chooseTextColour);
     connect(m_menu->backgroundColourAction, &QAction::triggered, this,
@@ -157,6 +159,12 @@ void NoteWindow::connectSignals()
             &NoteWindow::cancelBackgroundPicture);
     connect(m_menu->webPaneAction, &QAction::triggered, this, &NoteWindow::toggleWebPane);
     connect(m_menu->discardAction, &QAction::triggered, this, &NoteWindow::discard);
+}
+
+void NoteWindow::connectSignals()
+{
+    connect(m_memoLabel, &MemoLabel::clicked, this, &NoteWindow::startEdit);
+    connect(m_memoEdit, &MemoEdit::focusLost, this, &NoteWindow::endEdit);
 }
 
 void NoteWindow::load()
@@ -358,7 +366,7 @@ void NoteWindow::mousePressEvent(QMouseEvent *event)
 
 void NoteWindow::showMenu(const QPoint &globalPos)
 {
-    m_menu->exec(globalPos);
+    menu()->exec(globalPos);
 }
 
 bool NoteWindow::startResize(const QMouseEvent *event)

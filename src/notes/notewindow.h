@@ -47,7 +47,8 @@ public:
     /** Whether the note was discarded; its file is never written again. */
     bool isDiscarded() const { return m_discarded; }
     bool isDragging() const { return m_dragging; }
-    NoteMenu *menu() const { return m_menu; }
+    /** The note's pop-up menu. */
+    NoteMenu *menu();
 
     /** The address every web pane shows. */
     static QUrl webPage();

@@ -12,12 +12,13 @@ void DesktopSetup::prepare()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 #endif
-    // Every web pane shares one renderer process.
+    // Every web pane shares one renderer process. (No shared OpenGL context is
+    // asked for: the browser makes its own when a pane is first shown, and a
+    // program whose panes stay hidden never loads a graphics driver.)
     if (!qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")
              .contains(QLatin1String("renderer-process-limit")))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
                 (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --renderer-process-limit=1").trimmed());
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 void DesktopSetup::registerFonts()

@@ -3,25 +3,27 @@
 
 #include <QChildEvent>
 #include <QCoreApplication>
-
-#ifdef QUILLNOTE_WEBENGINE
-#include <QWebEngineProfile>
-#include <QWebEngineView>
+#include <QDir>
+#include <QLibrary>
 
 namespace {
-// Every pane shares one profile that keeps nothing on disk.
-QWebEngineProfile *sharedProfile()
+using ViewFactory = QWidget *(*)(QWidget *parent);
+
+// The browser module: beside the program first, then where the build or the
+// installation put it. Without it the pane stays a plain strip.
+ViewFactory viewFactory()
 {
-    const QString name = QStringLiteral("quillnoteWebProfile");
-    auto *profile = qApp->findChild<QWebEngineProfile *>(name, Qt::FindDirectChildrenOnly);
-    if (!profile) {
-        profile = new QWebEngineProfile(qApp);
-        profile->setObjectName(name);
+    const QStringList folders{QCoreApplication::applicationDirPath(),
+                              QStringLiteral(QUILLNOTE_BUILD_MODULE_DIR),
+                              QStringLiteral(QUILLNOTE_INSTALL_MODULE_DIR)};
+    for (const QString &folder : std::as_const(folders)) {
+        QLibrary module(QDir(folder).filePath(QStringLiteral("quillnote_webengine")));
+        if (auto factory = reinterpret_cast<ViewFactory>(module.resolve("quillnoteCreateWebView")))
+            return factory;
     }
-    return profile;
+    return nullptr;
 }
 } // namespace
-#endif
 
 WebPane::WebPane(bool live, QWidget *parent) : QWidget(parent), m_live(live)
 {
@@ -31,10 +33,8 @@ WebPane::WebPane(bool live, QWidget *parent) : QWidget(parent), m_live(live)
 void WebPane::navigate(const QUrl &url)
 {
     m_url = url;
-#ifdef QUILLNOTE_WEBENGINE
-    if (auto *view = qobject_cast<QWebEngineView *>(m_view))
-        view->setUrl(url);
-#endif
+    if (m_view)
+        m_view->setProperty("url", url);
 }
 
 void WebPane::showEvent(QShowEvent *event)
@@ -53,15 +53,15 @@ void WebPane::resizeEvent(QResizeEvent *event)
 
 void WebPane::createView()
 {
-#ifdef QUILLNOTE_WEBENGINE
-    auto *view = new QWebEngineView(sharedProfile(), this);
-    m_view = view;
-    refuseDrops(view);
-    view->setGeometry(rect());
+    const ViewFactory factory = viewFactory();
+    if (!factory)
+        return;
+    m_view = factory(this);
+    refuseDrops(m_view);
+    m_view->setGeometry(rect());
     if (m_url.isValid())
-        view->setUrl(m_url);
-    view->show();
-#endif
+        m_view->setProperty("url", m_url);
+    m_view->show();
 }
 
 // The browser view takes dropped files as pages to open; a drop on the pane

@@ -5,11 +5,11 @@
 #include <QWidget>
 
 /**
- * The web pane along a note's bottom edge. The browser view behind it is
- * made the first time the pane is shown, so hidden panes cost nothing; until
- * then the pane keeps the address it was sent to. Files dropped on the pane
- * are the note's, never the browser's. Without the browser (not built in,
- * or turned off for tests) the pane is a plain strip.
+ * The web pane along a note's bottom edge. The browser view behind it comes
+ * from a module loaded the first time a pane is shown, so hidden panes cost
+ * nothing; until then the pane keeps the address it was sent to. Files dropped on the pane
+ * are the note's, never the browser's. Without the browser (not built,
+ * not found, or turned off for tests) the pane is a plain strip.
  */
 class WebPane final : public QWidget
 {
