@@ -1,24 +1,47 @@
 #!/usr/bin/env bash
-# Builds quillnote with warnings as errors and runs every test with CTest on
-# a virtual X server.
+# Builds quillnote with warnings as errors and runs every test on a virtual X
+# server: first under AddressSanitizer and UBSan, then the fuzz targets for a
+# bounded time, then the normal build, whose summary closes the output.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
-build="$top/build/test"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLNOTE_WERROR=ON >/dev/null
-cmake --build "$build" -j2
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -noreset")
 
-# The note file reader under libFuzzer with AddressSanitizer and UBSan, for a
-# bounded time, from the seed corpus (copied: new finds stay out of the tree).
+# The whole suite with the sanitizers; leaks of the desktop's own libraries are suppressed.
+asan="$top/build/asan"
+cmake -S "$top" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLNOTE_WERROR=ON \
+    -DQUILLNOTE_SANITIZE=ON >/dev/null
+cmake --build "$asan" -j2
+if ! (cd "$asan" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions="$top/tests/lsan.supp" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "${xvfb[@]}" ctest --output-on-failure -j2 "$@" >"$asan/ctest.log" 2>&1); then
+    cat "$asan/ctest.log"
+    exit 1
+fi
+echo "sanitizer build: $(grep 'tests passed' "$asan/ctest.log")"
+
+# The note file reader and the picture probe under libFuzzer with the
+# sanitizers, from their seed corpora (copied: new finds stay out of the tree).
 fuzz="$top/build/fuzz"
 CC=clang CXX=clang++ cmake -S "$top" -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUILLNOTE_FUZZ=ON -DQUILLNOTE_SANITIZE=ON -DQUILLNOTE_WEBENGINE=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$fuzz" --target fuzz_noterecord -j2
-corpus=$(mktemp -d)
-cp "$top"/fuzz/corpus/* "$corpus"/
-"$fuzz/fuzz/fuzz_noterecord" -max_total_time="${QUILLNOTE_FUZZ_SECONDS:-30}" -max_len=65536 \
-    -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
-rm -rf "$corpus"
+cmake --build "$fuzz" --target fuzz_noterecord fuzz_picture -j2
+for target in noterecord:corpus picture:corpus-picture; do
+    corpus=$(mktemp -d)
+    cp "$top/fuzz/${target#*:}"/* "$corpus"/
+    log="$fuzz/${target%%:*}.log"
+    if ! "$fuzz/fuzz/fuzz_${target%%:*}" -max_total_time="${QUILLNOTE_FUZZ_SECONDS:-20}" \
+        -max_len=65536 -rss_limit_mb=4096 -print_final_stats=1 "$corpus" >"$log" 2>&1; then
+        tail -n 60 "$log"
+        exit 1
+    fi
+    echo "fuzz_${target%%:*}: $(grep '^Done' "$log")"
+    rm -rf "$corpus"
+done
 
+build="$top/build/test"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLNOTE_WERROR=ON >/dev/null
+cmake --build "$build" -j2
 cd "$build"
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -noreset" ctest --output-on-failure -j2 "$@"
+"${xvfb[@]}" ctest --output-on-failure -j2 "$@"
