@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "gui/notefixture.h"
+#include "notes/notefile.h"
+#include "notes/notestate.h"
+#include "notes/pictureview.h"
+#include "shell/mainwindow.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+long peakResidentKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+} // namespace
+
+class TestHostile final : public QObject
+{
+    Q_OBJECT
+private slots:
+    void survivesHostilePictures_data();
+    void survivesHostilePictures();
+    void startUpSkipsWhatIsNoNoteFile();
+};
+
+void TestHostile::survivesHostilePictures_data()
+{
+    QTest::addColumn<QString>("picture");
+    const QString hostile = QStringLiteral(QUILLNOTE_TEST_DATA "/hostile/");
+    for (const char *name : {"truncated.jpg", "truncated.png", "empty.png", "text.jpg",
+                             "frames.gif", "bomb.png"})
+        QTest::newRow(name) << hostile + QLatin1String(name);
+    QTest::newRow("folder") << QDir::tempPath();
+    QTest::newRow("device") << QStringLiteral("/dev/zero");
+    QTest::newRow("fifo") << QStringLiteral("fifo");
+    QTest::newRow("link to itself") << QStringLiteral("loop");
+}
+
+// Each picture, as the note picture and as the background picture: the note
+// opens at once, its file is untouched until its save, and the save writes
+// what the window showed. Memory stays bounded (a decoded bomb would be 40 GB).
+void TestHostile::survivesHostilePictures()
+{
+    QFETCH(QString, picture);
+    NoteFixture fixture;
+    if (picture == QLatin1String("fifo")) {
+        picture = fixture.path("fifo.png");
+        QCOMPARE(mkfifo(QFile::encodeName(picture).constData(), 0600), 0);
+    } else if (picture == QLatin1String("loop")) {
+        picture = fixture.path("loop.png");
+        QVERIFY(QFile::link(picture, picture));
+    }
+    NoteState state;
+    state.picturePath = picture;
+    state.width = 3000;
+    state.height = 3000;
+    state.memo = QStringLiteral("memo");
+    state.backgroundPath = picture;
+    const QByteArray bytes = state.toRecord().toBytes();
+    QElapsedTimer timer;
+    timer.start();
+    NoteWindow *note = fixture.open("h.dat", bytes);
+    QVERIFY(note);
+    QVERIFY2(timer.elapsed() < 20000, "the note took too long to open");
+    QTest::qWait(200); // any decode of the picture runs and ends meanwhile
+    QVERIFY(note->findChild<PictureView *>()->pixmap().width() <= 1000);
+    QVERIFY(peakResidentKiB() < 1024 * 1024);
+    QCOMPARE(NoteFiles::read(fixture.path("h.dat")), bytes);
+    const NoteState shown = note->state();
+    QCOMPARE(shown.picturePath, picture);
+    note->close();
+    QCOMPARE(NoteFile::read(fixture.path("h.dat")), shown.toRecord());
+}
+
+void TestHostile::startUpSkipsWhatIsNoNoteFile()
+{
+    NoteFixture fixture;
+    QVERIFY(NoteFiles::write(fixture.path("1.dat"), NoteState::newNoteRecord("x", 0, 0).toBytes()));
+    QCOMPARE(mkfifo(QFile::encodeName(fixture.path("2.dat")).constData(), 0600), 0);
+    QVERIFY(QDir(fixture.dir.path()).mkdir("3.dat"));
+    QVERIFY(QFile::link(fixture.path("gone"), fixture.path("4.dat")));
+    QVERIFY(QFile::link(fixture.path("5.dat"), fixture.path("5.dat")));
+    MainWindow window(fixture.seams.seams);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(window.start());
+    QVERIFY(timer.elapsed() < 20000);
+    QCOMPARE(window.noteCount(), qint16(1));
+    QCOMPARE(window.note(0)->notePath(), fixture.path("1.dat"));
+    window.shutdown();
+    QVERIFY(QFileInfo(fixture.path("3.dat")).isDir());
+    QVERIFY(QFileInfo(fixture.path("4.dat")).isSymLink());
+}
+
+QTEST_MAIN(TestHostile)
+#include "tst_hostile.moc"
