@@ -3,10 +3,14 @@
 #include "notes/notestate.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -41,6 +45,7 @@ private slots:
     void savesOnlyAnExistingWritableFile();
     void readsAnUnreadableFileAsEmpty();
     void readsAHugeFileOnlySoFar();
+    void fullDiskLeavesTheOldFileWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -116,6 +121,28 @@ void TestNoteFile::readsAHugeFileOnlySoFar()
     const NoteRecord record = NoteFile::read(path);
     QCOMPARE(record.field(NoteRecord::PicturePath).size(), 4 * 1024 * 1024);
     QVERIFY(record.field(NoteRecord::Left).isEmpty());
+}
+
+void TestNoteFile::fullDiskLeavesTheOldFileWhole()
+{
+    const QString path = m_dir.filePath("full.dat");
+    const QByteArray old = memoRecord("old").toBytes();
+    writeBytes(path, old);
+    // The disk fills up: no file may grow past 4 KiB while the note saves.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit unlimited = limit;
+    limit.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    QString error;
+    const bool saved = NoteFile::save(path, memoRecord(QString(100000, u'x')), &error);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(contents(path), old);
+    QCOMPARE(QDir(m_dir.path()).entryList({"full.dat*"}, QDir::Files | QDir::Hidden),
+             QStringList{"full.dat"});
 }
 
 QTEST_GUILESS_MAIN(TestNoteFile)

@@ -242,6 +242,38 @@ second_copy_and_signals() {
         fail "the lock of the killed copy blocked the next start"
 }
 
+# SIGKILL while 101 notes save leaves each file whole: old or new, never partial.
+sigkill_while_saving() {
+    start_desktop
+    python3 - "$app" <<'PY'
+import sys
+memo = "m" * 300000
+for i in range(101):
+    line = f"/nowhere/p{i}.png,{1500 + i * 30},1200,3000,3000,&H00FFFFFF&,f,9,&H00000000&,False,False,False,{memo},\r\n"
+    open(f"{sys.argv[1]}/{i:03}.dat", "wb").write(line.encode("ascii"))
+PY
+    start_app
+    wait_until 30 test "$(note_count)" -eq 101 || fail "$(note_count) notes open"
+    kill -TERM "$app_pid"
+    # Killed as soon as the first note has been written, while the others save.
+    wait_until 30 bash -c "grep -l -m 1 ',16777215,f,9,0,' '$app'/*.dat" || fail "no note saved after SIGTERM"
+    kill -KILL "$app_pid" 2>/dev/null || true
+    wait_exit "$app_pid" 20
+    local file old new written=0
+    for file in "$app"/*.dat; do
+        old=$(head -c 120 "$file")
+        if cmp -s <(python3 -c 'import sys; print(open(sys.argv[1], "rb").read()[-6:].hex())' "$file") <(echo 6d6d6d2c0d0a); then :; else fail "$(basename "$file") is cut short"; fi
+        case "$old" in
+            *",&H00FFFFFF&,f,9,&H00000000&,"*) ;;
+            *",16777215,f,9,0,"*) written=$((written + 1)) ;;
+            *) fail "$(basename "$file") begins with $old" ;;
+        esac
+        [ "$(stat -c %s "$file")" -ge 300000 ] || fail "$(basename "$file") lost its memo"
+    done
+    [ "$written" -ge 1 ] || fail "no note written before the kill"
+    echo "files written before the kill: $written of 101"
+}
+
 # What a user sees of a note: picture, memo, tiled background and web pane.
 note_screenshot() {
     start_desktop
