@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+// Memory under use: 101 notes, then rounds of 1,000 drags and 100 menu
+// commands; prints the resident memory after each round. Growth after the
+// first round would be a leak. Run on an X server: bench_soak [ROUNDS]
+#include "notes/notemenu.h"
+#include "notes/notestate.h"
+#include "notes/notewindow.h"
+#include "platform/clock.h"
+#include "platform/desktopsetup.h"
+#include "platform/messagebox.h"
+#include "platform/pickerbackend.h"
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+long residentKiB()
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// Confirms every picker with a fixed choice, so that no dialog waits for a person.
+class FixedChoice final : public PickerBackend
+{
+public:
+    void chooseFont(QWidget *, PickerSettings &settings) override
+    {
+        settings.fontName = QStringLiteral("IPAGothic");
+        settings.fontSize = 11;
+    }
+    void chooseColour(QWidget *, PickerSettings &settings) override
+    {
+        settings.colour = (settings.colour + 0x010203) & 0xFFFFFF;
+    }
+};
+
+void dragAll(MainWindow &window, int moves)
+{
+    for (int i = 0; i < moves; ++i) {
+        QWidget *surface = window.note(i % MainWindow::noteTableSize)->findChild<QWidget *>("surface");
+        QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseMove(surface, QPoint(20 + (i % 3) - 1, 21));
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(20 + (i % 3) - 1, 21));
+    }
+}
+
+void runCommands(MainWindow &window, int commands)
+{
+    for (int i = 0; i < commands; ++i) {
+        NoteMenu *menu = window.note(i % MainWindow::noteTableSize)->menu();
+        QAction *actions[] = {menu->fontAction, menu->textColourAction,
+                              menu->backgroundColourAction, menu->cancelBackgroundAction,
+                              menu->webPaneAction};
+        actions[i % 5]->trigger();
+    }
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    DesktopSetup::prepare();
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? atoi(argv[1]) : 5;
+    QTemporaryDir dir;
+    QImage picture(800, 600, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    picture.save(dir.filePath("picture.jpg"));
+    QImage tile(32, 32, QImage::Format_RGB32);
+    tile.fill(Qt::yellow);
+    tile.save(dir.filePath("tile.png"));
+    for (int i = 0; i < MainWindow::noteTableSize; ++i) {
+        NoteState state;
+        state.picturePath = dir.filePath("picture.jpg");
+        state.left = float(300 + i * 60);
+        state.top = 300;
+        state.width = 3000;
+        state.height = 3000;
+        state.memo = QStringLiteral("note %1").arg(i);
+        state.backgroundPath = dir.filePath("tile.png");
+        QFile file(dir.filePath(QStringLiteral("%1.dat").arg(i, 3, 10, QLatin1Char('0'))));
+        if (!file.open(QIODevice::WriteOnly) || file.write(state.toRecord().toBytes()) < 0)
+            return 1;
+    }
+    Clock clock;
+    MessageBox messageBox;
+    FixedChoice picker;
+    Seams seams;
+    seams.folder = dir.path();
+    seams.clock = &clock;
+    seams.messageBox = &messageBox;
+    seams.pickerBackend = &picker;
+    seams.trayAvailable = [] { return false; };
+    seams.liveWebPanes = false;
+    MainWindow window(seams);
+    if (!window.start())
+        return 1;
+    QTest::qWait(500);
+    std::printf("after start: %ld KiB resident\n", residentKiB());
+    for (int round = 1; round <= rounds; ++round) {
+        dragAll(window, 1000);
+        runCommands(window, 100);
+        QTest::qWait(100);
+        std::printf("after round %d (1000 drags, 100 commands): %ld KiB resident\n", round,
+                    residentKiB());
+        std::fflush(stdout);
+    }
+    window.shutdown();
+    return 0;
+}
