@@ -49,7 +49,8 @@ public:
 void dragAll(MainWindow &window, int moves)
 {
     for (int i = 0; i < moves; ++i) {
-        QWidget *surface = window.note(i % MainWindow::noteTableSize)->findChild<QWidget *>("surface");
+        QWidget *surface =
+            window.note(i % MainWindow::noteTableSize)->findChild<QWidget *>("surface");
         QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(20, 20));
         QTest::mouseMove(surface, QPoint(20 + (i % 3) - 1, 21));
         QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(20 + (i % 3) - 1, 21));
@@ -101,7 +102,9 @@ int main(int argc, char *argv[])
     seams.clock = &clock;
     seams.messageBox = &messageBox;
     seams.pickerBackend = &picker;
-    seams.trayAvailable = [] { return false; };
+    seams.trayAvailable = [] {
+        return false;
+    };
     seams.liveWebPanes = false;
     MainWindow window(seams);
     if (!window.start())

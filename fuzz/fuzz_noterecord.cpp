@@ -9,8 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const NoteRecord record =
-        NoteRecord::fromBytes(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const NoteRecord record = NoteRecord::fromBytes(
+        QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
     for (int index = 0; index < NoteRecord::FieldCount; ++index) {
         const QString text = record.field(NoteRecord::Field(index));
         NoteField::toNumber(text);

@@ -34,8 +34,8 @@ void TestHostile::survivesHostilePictures_data()
 {
     QTest::addColumn<QString>("picture");
     const QString hostile = QStringLiteral(QUILLNOTE_TEST_DATA "/hostile/");
-    for (const char *name : {"truncated.jpg", "truncated.png", "empty.png", "text.jpg",
-                             "frames.gif", "bomb.png"})
+    for (const char *name :
+         {"truncated.jpg", "truncated.png", "empty.png", "text.jpg", "frames.gif", "bomb.png"})
         QTest::newRow(name) << hostile + QLatin1String(name);
     QTest::newRow("folder") << QDir::tempPath();
     QTest::newRow("device") << QStringLiteral("/dev/zero");

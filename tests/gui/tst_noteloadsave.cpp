@@ -210,6 +210,13 @@ void TestNoteLoadSave::survivesHostileInputs_data()
     QTest::newRow("picture is a folder") << QByteArray("/tmp") + tail;
     QTest::newRow("picture is a device") << QByteArray("/dev/zero") + tail;
     QTest::newRow("10000 fields") << QByteArray(10000, ',').replace(",", "1,");
+    QTest::newRow("beyond single precision")
+        << QByteArray("a,1e39,-1e39,1e39,-1e39,1e39,f,1e39,-1e39,1e39,") + tail;
+    NoteState bigMemo;
+    bigMemo.width = 3000;
+    bigMemo.height = 3000;
+    bigMemo.memo = QString(350000, QChar(u'付')) + QStringLiteral(", café\n");
+    QTest::newRow("1 MB memo") << bigMemo.toRecord().toBytes();
 }
 
 void TestNoteLoadSave::survivesHostileInputs()
