@@ -9,11 +9,13 @@
 namespace {
 using ViewFactory = QWidget *(*)(QWidget *parent);
 
-// The browser module: beside the program first, then where the build or the
+// The browser module: beside the program first, then where an installation
+// puts it next to the program, then where the build or the configured
 // installation put it. Without it the pane stays a plain strip.
 ViewFactory viewFactory()
 {
-    const QStringList folders{QCoreApplication::applicationDirPath(),
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QStringList folders{programFolder, programFolder + QLatin1String("/../lib/quillnote"),
                               QStringLiteral(QUILLNOTE_BUILD_MODULE_DIR),
                               QStringLiteral(QUILLNOTE_INSTALL_MODULE_DIR)};
     for (const QString &folder : std::as_const(folders)) {
