@@ -2,6 +2,8 @@
 // The baseline of the start-up benchmark: a plain Qt program that opens COUNT
 // frameless windows with a label each. Prints "shown_ms" (since the process
 // started, until every window is exposed) and "peak_pss_kib".
+#include "procmemory.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -11,19 +13,6 @@
 
 #include <algorithm>
 #include <cstdio>
-
-namespace {
-long pssKiB()
-{
-    QFile file(QStringLiteral("/proc/self/smaps_rollup"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -11,6 +11,8 @@
 #include "platform/pickerbackend.h"
 #include "shell/mainwindow.h"
 
+#include "procmemory.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -20,16 +22,6 @@
 #include <cstdio>
 
 namespace {
-long residentKiB()
-{
-    QFile file(QStringLiteral("/proc/self/status"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
 
 // Confirms every picker with a fixed choice, so that no dialog waits for a person.
 class FixedChoice final : public PickerBackend
@@ -110,13 +102,13 @@ int main(int argc, char *argv[])
     if (!window.start())
         return 1;
     QTest::qWait(500);
-    std::printf("after start: %ld KiB resident\n", residentKiB());
+    std::printf("after start: %ld KiB resident\n", procMemoryKiB("/proc/self/status", "VmRSS:"));
     for (int round = 1; round <= rounds; ++round) {
         dragAll(window, 1000);
         runCommands(window, 100);
         QTest::qWait(100);
         std::printf("after round %d (1000 drags, 100 commands): %ld KiB resident\n", round,
-                    residentKiB());
+                    procMemoryKiB("/proc/self/status", "VmRSS:"));
         std::fflush(stdout);
     }
     window.shutdown();

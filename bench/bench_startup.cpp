@@ -15,6 +15,8 @@
 #include "platform/pictureloader.h"
 #include "shell/mainwindow.h"
 
+#include "procmemory.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -34,17 +36,6 @@
 
 namespace {
 QElapsedTimer sinceLaunch;
-
-long pssKiB()
-{
-    QFile file(QStringLiteral("/proc/self/smaps_rollup"));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (line.startsWith("Pss:"))
-            return line.mid(4).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
 
 // Samples the process's PSS every 50 milliseconds on a thread of its own.
 class PeakMemory
