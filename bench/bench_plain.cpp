@@ -2,7 +2,7 @@
 // The baseline of the start-up benchmark: a plain Qt program that opens COUNT
 // frameless windows with a label each. Prints "shown_ms" (since the process
 // started, until every window is exposed) and "peak_pss_kib".
-#include "procmemory.h"
+#include "peakmemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,17 +29,16 @@ int main(int argc, char *argv[])
         window->show();
         windows.append(window);
     }
-    long peak = pssKiB();
+    PeakMemory memory;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        peak = std::max(peak, pssKiB());
         const bool shown = std::all_of(windows.begin(), windows.end(), [](QWidget *w) {
             return w->windowHandle() && w->windowHandle()->isExposed();
         });
         if (!shown)
             return;
         std::printf("shown_ms %.1f\npeak_pss_kib %ld\n", double(sinceLaunch.nsecsElapsed()) / 1e6,
-                    std::max(peak, pssKiB()));
+                    memory.stop());
         QCoreApplication::quit();
     });
     timer.start(5);

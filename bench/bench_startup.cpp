@@ -15,7 +15,7 @@
 #include "platform/pictureloader.h"
 #include "shell/mainwindow.h"
 
-#include "procmemory.h"
+#include "peakmemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,40 +28,11 @@
 #include <QWindow>
 #include <QtConcurrent/QtConcurrentMap>
 
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <functional>
-#include <thread>
 
 namespace {
 QElapsedTimer sinceLaunch;
-
-// Samples the process's PSS every 50 milliseconds on a thread of its own.
-class PeakMemory
-{
-public:
-    PeakMemory()
-        : m_thread([this] {
-              while (!m_stop) {
-                  m_peak = std::max(m_peak.load(), pssKiB());
-                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
-              }
-          })
-    {
-    }
-    long stop()
-    {
-        m_stop = true;
-        m_thread.join();
-        return std::max(m_peak.load(), pssKiB());
-    }
-
-private:
-    std::atomic<bool> m_stop = false;
-    std::atomic<long> m_peak = 0;
-    std::thread m_thread;
-};
 
 void report(const char *name, double value)
 {

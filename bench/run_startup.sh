@@ -35,6 +35,10 @@ for _ in $(seq "$rounds"); do
 done
 "$bench" tile >"$work/tile"
 
+# Every round's figures, so that a noisy round can be seen for what it is.
+for f in plain quillnote decode; do
+    echo "$f: $(awk '{ printf "%s=%s ", $1, $2 }' "$work/$f")"
+done
 plain_shown=$(value shown_ms <"$work/plain" | median)
 plain_pss=$(value peak_pss_kib <"$work/plain" | median)
 shown=$(value shown_ms <"$work/quillnote" | median)
