@@ -35,7 +35,8 @@ NoteRecord NoteFile::read(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return NoteRecord::fromBytes(file.read(readLimit));
+    // Read as much as the file holds, not a buffer of the largest size allowed.
+    return NoteRecord::fromBytes(file.read(qBound<qint64>(0, file.size(), readLimit)));
 }
 
 bool NoteFile::save(const QString &path, const NoteRecord &record, QString *error)
