@@ -18,6 +18,7 @@
 #include "resizeborder.h"
 #include "tileplan.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QMimeData>
@@ -39,10 +40,9 @@ constexpr float largestFontSize = 2048;
 const QString discardQuestion =
     QStringLiteral("この付箋紙を削除します。メモの内容は失われます。よろしいですか？");
 
-// Sets whichever of the record's font fields convert on @p widget's font.
-void applyFontFields(QWidget *widget, const NoteRecord &record)
+// @p font with whichever of the record's font fields convert.
+QFont withFontFields(QFont font, const NoteRecord &record)
 {
-    QFont font = widget->font();
     const QString name = record.field(NoteRecord::FontName);
     if (!name.isEmpty())
         font.setFamily(name);
@@ -53,18 +53,17 @@ void applyFontFields(QWidget *widget, const NoteRecord &record)
         font.setBold(*bold);
     if (const auto italic = NoteField::toFlag(record.field(NoteRecord::Italic)))
         font.setItalic(*italic);
-    widget->setFont(font);
+    return font;
 }
 
-void applyPickerFont(QWidget *widget, const PickerSettings &settings)
+QFont withPickerFont(QFont font, const PickerSettings &settings)
 {
-    QFont font = widget->font();
     font.setFamily(settings.fontName);
     if (settings.fontSize > 0)
         font.setPointSizeF(settings.fontSize);
     font.setBold(settings.bold);
     font.setItalic(settings.italic);
-    widget->setFont(font);
+    return font;
 }
 
 QColor textColour(const QWidget *widget)
@@ -88,7 +87,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_seams(seams), m_picker(picker),
-      m_twips(logicalDpiX())
+      m_twips(logicalDpiX()), m_editFont(QApplication::font("QPlainTextEdit"))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
@@ -123,20 +122,35 @@ void NoteWindow::createControls()
     m_webPane = new WebPane(m_seams.liveWebPanes, m_surface);
     m_webPane->setObjectName(QStringLiteral("webPane"));
 
-    m_memoEdit = new MemoEdit(m_surface);
-    m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
-    m_memoEdit->hide();
-
     m_memoLabel = new MemoLabel(m_surface);
     m_memoLabel->setObjectName(QStringLiteral("memoLabel"));
 
     m_layout.pictureWidth = 615;
     m_layout.pictureHeight = 615;
     placeControls();
-    const auto px = [this](double twips) {
-        return m_twips.toPixels(twips);
-    };
-    m_memoEdit->setGeometry(px(memoLeft), px(1560), px(2535), px(735));
+}
+
+// The edit box is made the first time the memo is edited: a hundred notes
+// start quicker and smaller without a hundred text editors, hidden anyway.
+MemoEdit *NoteWindow::memoEdit()
+{
+    if (m_memoEdit)
+        return m_memoEdit;
+    m_memoEdit = new MemoEdit(m_surface);
+    m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
+    m_memoEdit->hide();
+    m_memoEdit->setFont(m_editFont);
+    m_memoEdit->setGeometry(m_memoLabel->geometry());
+    m_memoEdit->stackUnder(m_memoLabel);
+    connect(m_memoEdit, &MemoEdit::focusLost, this, &NoteWindow::endEdit);
+    return m_memoEdit;
+}
+
+void NoteWindow::setEditFont(const QFont &font)
+{
+    m_editFont = font;
+    if (m_memoEdit)
+        m_memoEdit->setFont(font);
 }
 
 // The menu is made the first time it is needed: most notes never show it,
@@ -164,7 +178,6 @@ void NoteWindow::createMenu()
 void NoteWindow::connectSignals()
 {
     connect(m_memoLabel, &MemoLabel::clicked, this, &NoteWindow::startEdit);
-    connect(m_memoEdit, &MemoEdit::focusLost, this, &NoteWindow::endEdit);
 }
 
 void NoteWindow::load()
@@ -174,7 +187,7 @@ void NoteWindow::load()
     applyGeometry(record);
     applyBackgroundColour(record);
     applyLabelFont(record);
-    applyFontFields(m_memoEdit, record);
+    setEditFont(withFontFields(m_editFont, record));
     const auto paneShown = NoteField::toFlag(record.field(NoteRecord::WebPaneShown));
     if (paneShown)
         m_webPane->setVisible(*paneShown);
@@ -223,7 +236,7 @@ void NoteWindow::applyBackgroundColour(const NoteRecord &record)
 // The memo label takes the font and the text colour; the edit box keeps its own colours.
 void NoteWindow::applyLabelFont(const NoteRecord &record)
 {
-    applyFontFields(m_memoLabel, record);
+    m_memoLabel->setFont(withFontFields(m_memoLabel->font(), record));
     if (const auto colour = colourField(record, NoteRecord::TextColour))
         setTextColour(m_memoLabel, *colour);
 }
@@ -304,7 +317,8 @@ void NoteWindow::placeControls()
     const QRect memo(px(memoLeft), px(m_layout.memoTop), px(m_layout.memoWidth),
                      px(m_layout.memoHeight));
     m_memoLabel->setGeometry(memo);
-    m_memoEdit->setGeometry(memo);
+    if (m_memoEdit)
+        m_memoEdit->setGeometry(memo);
     // The pane is nominally far wider than any note; only the part the note shows is made.
     const int paneX = px(paneLeft);
     const int paneWidth = qMin(px(m_layout.paneWidth), qMax(1, m_surface->width() - paneX));
@@ -331,16 +345,17 @@ void NoteWindow::paintEvent(QPaintEvent *)
 
 void NoteWindow::startEdit()
 {
-    m_memoEdit->setPlainText(m_memoLabel->text());
-    m_memoEdit->show();
+    MemoEdit *edit = memoEdit();
+    edit->setPlainText(m_memoLabel->text());
+    edit->show();
     activateWindow();
-    m_memoEdit->setFocus(Qt::MouseFocusReason);
+    edit->setFocus(Qt::MouseFocusReason);
     m_memoLabel->hide();
 }
 
 void NoteWindow::endEdit()
 {
-    if (m_memoEdit->isHidden())
+    if (!m_memoEdit || m_memoEdit->isHidden())
         return;
     m_memoLabel->setText(m_memoEdit->toPlainText());
     m_memoEdit->hide();
@@ -439,8 +454,8 @@ void NoteWindow::chooseFont()
     settings.bold = font.bold();
     settings.italic = font.italic();
     m_picker->showFont(this);
-    applyPickerFont(m_memoLabel, m_picker->settings());
-    applyPickerFont(m_memoEdit, m_picker->settings());
+    m_memoLabel->setFont(withPickerFont(m_memoLabel->font(), m_picker->settings()));
+    setEditFont(withPickerFont(m_editFont, m_picker->settings()));
 }
 
 void NoteWindow::chooseTextColour()

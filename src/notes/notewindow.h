@@ -49,6 +49,8 @@ public:
     bool isDragging() const { return m_dragging; }
     /** The note's pop-up menu. */
     NoteMenu *menu();
+    /** The box the memo is edited in, hidden while the memo is not being edited. */
+    MemoEdit *memoEdit();
 
     /** The address every web pane shows. */
     static QUrl webPage();
@@ -79,6 +81,7 @@ private:
     void applyBackgroundColour(const NoteRecord &record);
     void applyLabelFont(const NoteRecord &record);
     void applyBackgroundPicture(const QString &path);
+    void setEditFont(const QFont &font);
     void save();
 
     void layoutNote();
@@ -104,6 +107,7 @@ private:
     float m_pictureRatio = 0;
     QString m_backgroundPath;
     QPixmap m_backgroundPicture;
+    QFont m_editFont;
     NoteLayout m_layout;
     bool m_dragging = false;
     QPointF m_grab;

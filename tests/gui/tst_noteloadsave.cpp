@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "gui/notefixture.h"
+#include "notes/memoedit.h"
 #include "notes/memolabel.h"
 #include "notes/notefile.h"
 #include "notes/notestate.h"
 #include "notes/notesurface.h"
 #include "notes/pictureview.h"
 #include "platform/codepage932.h"
+#include "platform/pictureloader.h"
 #include "platform/webpane.h"
 
 #include <QElapsedTimer>
@@ -67,6 +69,11 @@ void TestNoteLoadSave::loadsAndSavesEveryValue()
     QVERIFY(pane->isVisible());
     QCOMPARE(pane->url().path(), QStringLiteral("/006/gear.shtml"));
     QCOMPARE(note->findChild<NoteSurface *>("surface")->layerCount(), 1);
+    // The edit box, made when the memo is first edited, has the note's font too.
+    const QFont editFont = note->memoEdit()->font();
+    QCOMPARE(editFont.family(), state.fontName);
+    QCOMPARE(editFont.pointSizeF(), 12.0);
+    QVERIFY(editFont.bold() && editFont.italic());
     note->close();
     QCOMPARE(NoteFile::read(fixture.path("1.dat")).toBytes(), state.toRecord().toBytes());
 
@@ -100,7 +107,7 @@ void TestNoteLoadSave::laysOutTheDefaultNote()
     // Inner area starts at the 4-pixel border: picture 2580 × 1935 twips at 150, 150.
     QCOMPARE(note->findChild<PictureView *>("picture")->geometry(), QRect(10, 10, 172, 129));
     auto *label = note->findChild<MemoLabel *>("memoLabel");
-    auto *edit = note->findChild<QWidget *>("memoEdit");
+    auto *edit = note->memoEdit();
     QCOMPARE(label->geometry(), QRect(10, 146, 172, 36)); // top 2185, height 545 twips
     QCOMPARE(edit->geometry(), label->geometry());
     auto *pane = note->findChild<WebPane *>("webPane");

@@ -61,7 +61,7 @@ void TestNoteMenu::fontCancelledGivesTheEditBoxTheLabelFont()
     NoteWindow *note = fixture.open("1.dat", plainNote().toRecord().toBytes());
     QVERIFY(note);
     auto *label = note->findChild<MemoLabel *>("memoLabel");
-    auto *edit = note->findChild<MemoEdit *>("memoEdit");
+    auto *edit = note->memoEdit();
     edit->setFont(QFont(QStringLiteral("Sans"), 20));
     const QFont before = label->font();
     note->menu()->fontAction->trigger();
@@ -84,7 +84,7 @@ void TestNoteMenu::fontConfirmedSetsBothWithoutLayout()
     QSignalSpy layouts(note, &NoteWindow::layoutDone);
     note->menu()->fontAction->trigger();
     for (auto *widget :
-         {note->findChild<QWidget *>("memoLabel"), note->findChild<QWidget *>("memoEdit")}) {
+         {note->findChild<QWidget *>("memoLabel"), static_cast<QWidget *>(note->memoEdit())}) {
         QCOMPARE(widget->font().family(), QStringLiteral("IPAGothic"));
         QCOMPARE(widget->font().pointSizeF(), 12.0);
         QVERIFY(widget->font().bold() && widget->font().italic());
@@ -121,7 +121,7 @@ void TestNoteMenu::textColourLeavesTheEditBoxAlone()
     NoteWindow *note = fixture.open("1.dat", plainNote().toRecord().toBytes());
     QVERIFY(note);
     auto *label = note->findChild<MemoLabel *>("memoLabel");
-    auto *edit = note->findChild<MemoEdit *>("memoEdit");
+    auto *edit = note->memoEdit();
     QTest::mouseClick(label, Qt::LeftButton);
     fixture.seams.picker.confirm = true;
     fixture.seams.picker.choice.colour = 0x0000FF; // red
@@ -294,7 +294,7 @@ void TestNoteMenu::dropsOverMemoAndPaneReachTheNote()
     NoteFixture fixture;
     NoteWindow *note = fixture.open("1.dat", plainNote().toRecord().toBytes());
     QVERIFY(note);
-    auto *edit = note->findChild<MemoEdit *>("memoEdit");
+    auto *edit = note->memoEdit();
     QVERIFY(!edit->acceptDrops());
     QVERIFY(!edit->viewport()->acceptDrops());
     QVERIFY(!note->findChild<QWidget *>("webPane")->acceptDrops());

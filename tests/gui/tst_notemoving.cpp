@@ -120,7 +120,7 @@ void TestNoteMoving::middlePressEndsEditingOnly()
     QVERIFY(note);
     auto *surface = note->findChild<NoteSurface *>("surface");
     auto *label = note->findChild<MemoLabel *>("memoLabel");
-    auto *edit = note->findChild<MemoEdit *>("memoEdit");
+    auto *edit = note->memoEdit();
     QTest::mouseClick(label, Qt::LeftButton);
     QVERIFY(edit->isVisible());
     QTest::keyClicks(edit, "middle");
@@ -153,7 +153,7 @@ void TestNoteMoving::editsTheMemoInPlace()
     QVERIFY(note);
     auto *surface = note->findChild<NoteSurface *>("surface");
     auto *label = note->findChild<MemoLabel *>("memoLabel");
-    auto *edit = note->findChild<MemoEdit *>("memoEdit");
+    auto *edit = note->memoEdit();
     QCOMPARE(label->cursor().shape(), Qt::IBeamCursor);
     QCOMPARE(label->textFormat(), Qt::PlainText);
 
@@ -190,7 +190,7 @@ void TestNoteMoving::focusLossEndsEditing()
     NoteWindow *note = fixture.open("1.dat", noteAt());
     QVERIFY(note);
     auto *label = note->findChild<MemoLabel *>("memoLabel");
-    auto *edit = note->findChild<MemoEdit *>("memoEdit");
+    auto *edit = note->memoEdit();
     QTest::mouseClick(label, Qt::LeftButton);
     QTest::keyClicks(edit, "focus");
     QTRY_VERIFY(edit->hasFocus());
@@ -207,7 +207,7 @@ void TestNoteMoving::textStillBeingEditedIsNotSaved()
     NoteWindow *note = fixture.open("1.dat", noteAt());
     QVERIFY(note);
     QTest::mouseClick(note->findChild<MemoLabel *>("memoLabel"), Qt::LeftButton);
-    QTest::keyClicks(note->findChild<MemoEdit *>("memoEdit"), "unsaved");
+    QTest::keyClicks(note->memoEdit(), "unsaved");
     note->close();
     QCOMPARE(NoteFile::read(fixture.path("1.dat")).field(NoteRecord::Memo), QString());
 }
