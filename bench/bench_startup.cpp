@@ -93,7 +93,7 @@ int runQuillnote(const QString &folder)
                 "painted_ms",
                 [=] {
                     return std::all_of(pictures.begin(), pictures.end(), [](PictureView *p) {
-                        return !p->hasPicture() || !p->pixmap().isNull();
+                        return !p->hasPicture() || !p->pixels().isNull();
                     });
                 },
                 [&memory, &window] {

@@ -245,7 +245,7 @@ void NoteWindow::applyBackgroundPicture(const QString &path)
 {
     if (path.isEmpty())
         return;
-    m_backgroundPicture = QPixmap::fromImage(PictureLoader::load(path));
+    m_backgroundPicture = PictureLoader::loadShared(path);
     m_backgroundPath = path;
     tileBackground();
 }
@@ -435,11 +435,11 @@ void NoteWindow::dragMoveEvent(QDragMoveEvent *event)
 void NoteWindow::dropEvent(QDropEvent *event)
 {
     const QString path = DroppedFiles::firstLocalFile(event->mimeData());
-    const QImage picture = path.isEmpty() ? QImage() : PictureLoader::load(path);
+    const QPixmap picture = path.isEmpty() ? QPixmap() : PictureLoader::loadShared(path);
     if (picture.isNull())
         return;
     event->acceptProposedAction();
-    m_backgroundPicture = QPixmap::fromImage(picture);
+    m_backgroundPicture = picture;
     m_backgroundPath = path;
     tileBackground();
 }

@@ -17,7 +17,7 @@ void PictureView::setPicture(const QString &path, const QSize &naturalSize)
 {
     m_path = path;
     m_naturalSize = naturalSize;
-    m_pixmap = QPixmap();
+    m_pixels = QImage();
     m_decodingFor = QSize();
     decodeIfNeeded();
 }
@@ -39,9 +39,9 @@ QSize PictureView::wantedPixels() const
 void PictureView::decodeIfNeeded()
 {
     const QSize wanted = wantedPixels();
-    if (m_path.isEmpty() || wanted.isEmpty() || m_decoding || !m_onScreen)
+    if (m_path.isEmpty() || wanted.isEmpty() || m_decoding || !m_shown)
         return;
-    const QSize have = m_pixmap.isNull() ? m_decodingFor : m_pixmap.size();
+    const QSize have = m_pixels.isNull() ? m_decodingFor : m_pixels.size();
     if (have.width() >= wanted.width() && have.height() >= wanted.height())
         return;
     m_decodingFor = wanted;
@@ -56,7 +56,7 @@ void PictureView::takeDecoded()
     m_decoding->deleteLater();
     m_decoding = nullptr;
     if (!image.isNull())
-        m_pixmap = QPixmap::fromImage(image);
+        m_pixels = image;
     update();
     emit pictureReady();
     if (!image.isNull())
@@ -69,20 +69,22 @@ void PictureView::resizeEvent(QResizeEvent *event)
     decodeIfNeeded();
 }
 
+void PictureView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Decoding starts once the note is laid out and shown, at the size it shows.
+    m_shown = true;
+    decodeIfNeeded();
+}
+
 void PictureView::paintEvent(QPaintEvent *)
 {
-    // Decoding starts once the note is on the screen: a note with a picture
-    // appears as fast as one without, and the picture follows.
-    if (!m_onScreen) {
-        m_onScreen = true;
-        decodeIfNeeded();
-    }
-    if (m_pixmap.isNull())
+    if (m_pixels.isNull())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_stretching)
-        painter.drawPixmap(rect(), m_pixmap);
+        painter.drawImage(rect(), m_pixels);
     else
-        painter.drawPixmap(QRect(QPoint(0, 0), m_naturalSize), m_pixmap);
+        painter.drawImage(QRect(QPoint(0, 0), m_naturalSize), m_pixels);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 template <typename T> class QFutureWatcher;
@@ -25,7 +25,7 @@ public:
     bool hasPicture() const { return !m_path.isEmpty(); }
     void setStretching(bool stretching);
     /** The decoded pixels now on show (null while decoding). */
-    QPixmap pixmap() const { return m_pixmap; }
+    QImage pixels() const { return m_pixels; }
 
 signals:
     void pictureReady();
@@ -33,6 +33,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QSize wantedPixels() const;
@@ -42,8 +43,8 @@ private:
     QString m_path;
     QSize m_naturalSize;
     bool m_stretching = false;
-    bool m_onScreen = false;
-    QPixmap m_pixmap;
+    bool m_shown = false;
+    QImage m_pixels;
     QSize m_decodingFor;
     QFutureWatcher<QImage> *m_decoding = nullptr;
 };

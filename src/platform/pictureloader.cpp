@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "pictureloader.h"
 
-#include <QCoreApplication>
+#include "picturepool.h"
+
+#include <QDateTime>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QThreadPool>
+#include <QPixmapCache>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -20,15 +22,12 @@ QSize shownSize(const QImageReader &reader)
     return turnsSideways(reader.transformation()) ? size.transposed() : size;
 }
 
-QThreadPool *picturePool()
+// A picture without transparency is kept in three bytes a pixel instead of four.
+QImage compact(const QImage &picture)
 {
-    const QString name = QStringLiteral("quillnotePicturePool");
-    auto *pool = qApp->findChild<QThreadPool *>(name, Qt::FindDirectChildrenOnly);
-    if (!pool) {
-        pool = new QThreadPool(qApp);
-        pool->setObjectName(name);
-    }
-    return pool;
+    if (picture.isNull() || picture.hasAlphaChannel() || picture.depth() < 32)
+        return picture;
+    return picture.convertToFormat(QImage::Format_RGB888);
 }
 
 bool readable(const QString &path)
@@ -71,7 +70,27 @@ QImage PictureLoader::load(const QString &path)
     return decode(path, QSize());
 }
 
+QPixmap PictureLoader::loadShared(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return {};
+    // A file changed since it was cached is a different picture.
+    const QString key = QStringLiteral("quillnote:%1:%2:%3")
+                            .arg(file.canonicalFilePath())
+                            .arg(file.lastModified().toMSecsSinceEpoch())
+                            .arg(file.size());
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    picture = QPixmap::fromImage(load(path));
+    if (!picture.isNull())
+        QPixmapCache::insert(key, picture);
+    return picture;
+}
+
 QFuture<QImage> PictureLoader::decodeLater(const QString &path, const QSize &target)
 {
-    return QtConcurrent::run(picturePool(), &PictureLoader::decode, path, target);
+    QThreadPool *pool = PicturePool::instance();
+    return QtConcurrent::run(pool, [path, target] { return compact(decode(path, target)); });
 }

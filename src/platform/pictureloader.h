@@ -3,6 +3,7 @@
 
 #include <QFuture>
 #include <QImage>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 
@@ -23,9 +24,14 @@ public:
     /** The picture at its natural size. */
     static QImage load(const QString &path);
     /**
-     * decode() on a thread of the program's own picture pool. The toolkit
-     * spreads some image work over its shared pool; pictures kept out of it
-     * never make the screen wait behind them.
+     * The picture at its natural size as a pixmap, shared with every other
+     * caller that loads the same unchanged file (notes often share one
+     * background picture). Null when it will not load.
+     */
+    static QPixmap loadShared(const QString &path);
+    /**
+     * decode() on a thread of the program's picture pool; a picture without
+     * transparency comes back in three bytes a pixel.
      */
     static QFuture<QImage> decodeLater(const QString &path, const QSize &target);
 };

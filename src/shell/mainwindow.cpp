@@ -9,6 +9,7 @@
 #include "platform/messagebox.h"
 #include "platform/singleinstance.h"
 #include "platform/windowposition.h"
+#include "startuphold.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -33,6 +34,9 @@ constexpr double clientHeight = 1335;
 constexpr double frameMargin = 120;
 constexpr double labelLeft = 360;
 constexpr double labelTop = 480;
+
+// The longest that pictures wait for the notes of start-up to be painted.
+constexpr std::chrono::milliseconds startupPictureHold{3000};
 } // namespace
 
 MainWindow::MainWindow(const Seams &seams)
@@ -120,8 +124,13 @@ void MainWindow::openAllNotes()
     const QDir folder(m_seams.folder);
     const QStringList names =
         folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names)
+    QList<QWidget *> opened;
+    for (const QString &name : names) {
         openNote(folder.filePath(name));
+        if (NoteWindow *note = this->note(m_noteCount - 1))
+            opened.append(note);
+    }
+    StartupHold::untilPainted(opened, startupPictureHold);
 }
 
 void MainWindow::openNote(const QString &path)

@@ -70,7 +70,7 @@ void TestHostile::survivesHostilePictures()
     QVERIFY(note);
     QVERIFY2(timer.elapsed() < 20000, "the note took too long to open");
     QTest::qWait(200); // any decode of the picture runs and ends meanwhile
-    QVERIFY(note->findChild<PictureView *>()->pixmap().width() <= 1000);
+    QVERIFY(note->findChild<PictureView *>()->pixels().width() <= 1000);
     QVERIFY(peakResidentKiB() < 1024 * 1024);
     QCOMPARE(NoteFiles::read(fixture.path("h.dat")), bytes);
     const NoteState shown = note->state();

@@ -2,10 +2,13 @@
 #include "notes/notemenu.h"
 #include "notes/notestate.h"
 #include "notes/notewindow.h"
+#include "notes/pictureview.h"
 #include "platform/codepage932.h"
+#include "platform/picturepool.h"
 #include "platform/quitsignals.h"
 #include "platform/singleinstance.h"
 #include "shell/mainwindow.h"
+#include "shell/startuphold.h"
 #include "support/drops.h"
 #include "support/notefiles.h"
 #include "support/testseams.h"
@@ -52,6 +55,8 @@ private slots:
     void cleanup();
     void opensNoteFilesInNameOrder();
     void fillsTheNoteTableAt101();
+    void holdsPicturesBackWhileNotesComeOnScreen();
+    void holdEndsWhenWindowsGoOrAtTheDeadline();
     void refusesASecondCopy();
     void takesOverALeftBehindLock();
     void showsTheDropZoneDesign();
@@ -103,6 +108,47 @@ void TestMainWindow::opensNoteFilesInNameOrder()
     QCOMPARE(m_window->note(2)->notePath(), path("b.DAT"));
     QCOMPARE(m_window->note(3), nullptr);
     QVERIFY(m_window->note(2)->isVisible());
+}
+
+void TestMainWindow::holdsPicturesBackWhileNotesComeOnScreen()
+{
+    const QString picture = path("p.png");
+    QVERIFY(NoteFiles::picture(picture, QSize(40, 30), Qt::red));
+    for (const char *name : {"1.dat", "2.dat"})
+        QVERIFY(NoteFiles::write(path(name), newNoteBytes(picture)));
+    PicturePool *pool = PicturePool::instance();
+    const int full = pool->maxThreadCount();
+    startWindow();
+    QVERIFY(pool->isHeldBack());
+    QCOMPARE(pool->maxThreadCount(), qMax(1, full - 1));
+    // Held back, pictures still decode; once both notes are painted (long
+    // before the deadline) the pool has every thread again.
+    QTRY_VERIFY(!m_window->note(1)->findChild<PictureView *>()->pixels().isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(!pool->isHeldBack(), 2000);
+    QCOMPARE(pool->maxThreadCount(), full);
+}
+
+void TestMainWindow::holdEndsWhenWindowsGoOrAtTheDeadline()
+{
+    PicturePool *pool = PicturePool::instance();
+    StartupHold::untilPainted({}, std::chrono::hours(1));
+    QVERIFY(!pool->isHeldBack());
+
+    // A window that is never shown is never painted: the deadline ends the hold.
+    auto hidden = std::make_unique<QWidget>();
+    StartupHold::untilPainted({hidden.get()}, std::chrono::milliseconds(50));
+    QVERIFY(pool->isHeldBack());
+    QTRY_VERIFY_WITH_TIMEOUT(!pool->isHeldBack(), 2000);
+
+    // A window that goes before it is painted no longer counts.
+    auto painted = std::make_unique<QWidget>();
+    StartupHold::untilPainted({hidden.get(), painted.get()}, std::chrono::hours(1));
+    painted->show();
+    QVERIFY(QTest::qWaitForWindowExposed(painted.get()));
+    QTest::qWait(50);
+    QVERIFY(pool->isHeldBack());
+    hidden.reset();
+    QVERIFY(!pool->isHeldBack());
 }
 
 void TestMainWindow::fillsTheNoteTableAt101()

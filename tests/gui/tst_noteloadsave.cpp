@@ -47,6 +47,7 @@ private slots:
     void unreadableFileOpensSmallButVisible();
     void deletedOrReadOnlyFileIsNotWritten();
     void tilesLikeDrawingEveryTile();
+    void notesShareABackgroundPictureUntilItChanges();
     void decodesPicturesAtTheSizeShown();
     void survivesHostileInputs_data();
     void survivesHostileInputs();
@@ -185,6 +186,23 @@ void TestNoteLoadSave::tilesLikeDrawingEveryTile()
     QCOMPARE(shown.copy(free), expected.copy(free));
 }
 
+void TestNoteLoadSave::notesShareABackgroundPictureUntilItChanges()
+{
+    NoteFixture fixture;
+    const QString paper = fixture.path("paper.png");
+    QVERIFY(NoteFiles::picture(paper, QSize(10, 10), Qt::yellow));
+    const QPixmap first = PictureLoader::loadShared(paper);
+    QCOMPARE(first.toImage().pixelColor(0, 0), QColor(Qt::yellow));
+    QCOMPARE(PictureLoader::loadShared(paper).cacheKey(), first.cacheKey());
+    // Changed on disk, it is another picture.
+    QVERIFY(NoteFiles::picture(paper, QSize(12, 10), Qt::blue));
+    const QPixmap changed = PictureLoader::loadShared(paper);
+    QCOMPARE(changed.size(), QSize(12, 10));
+    QCOMPARE(changed.toImage().pixelColor(0, 0), QColor(Qt::blue));
+    QVERIFY(PictureLoader::loadShared(fixture.path("none.png")).isNull());
+    QVERIFY(PictureLoader::loadShared(fixture.path(".")).isNull());
+}
+
 void TestNoteLoadSave::decodesPicturesAtTheSizeShown()
 {
     NoteFixture fixture;
@@ -193,11 +211,23 @@ void TestNoteLoadSave::decodesPicturesAtTheSizeShown()
     NoteWindow *note = fixture.open("8.dat", NoteState::newNoteRecord(picture, 0, 0).toBytes());
     QVERIFY(note);
     auto *view = note->findChild<PictureView *>("picture");
-    QTRY_VERIFY(!view->pixmap().isNull());
-    QVERIFY(view->pixmap().width() < 1000);
-    QVERIFY(view->pixmap().width() >= view->width());
+    QTRY_VERIFY(!view->pixels().isNull());
+    QVERIFY(view->pixels().width() < 1000);
+    QVERIFY(view->pixels().width() >= view->width());
+    QCOMPARE(view->pixels().depth(), 24); // a photograph has no transparency to keep
     note->resize(700, 600);
-    QTRY_VERIFY(view->pixmap().width() >= view->width());
+    QTRY_VERIFY(view->pixels().width() >= view->width());
+
+    // A picture with transparency keeps it: the note's background shows through.
+    QImage clear(40, 30, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    const QString glass = fixture.path("glass.png");
+    QVERIFY(clear.save(glass));
+    NoteWindow *other = fixture.open("9.dat", NoteState::newNoteRecord(glass, 0, 0).toBytes());
+    QVERIFY(other);
+    auto *glassView = other->findChild<PictureView *>("picture");
+    QTRY_VERIFY(!glassView->pixels().isNull());
+    QCOMPARE(glassView->pixels().pixelColor(5, 5).alpha(), 0);
 }
 
 void TestNoteLoadSave::survivesHostileInputs_data()
