@@ -124,20 +124,19 @@ void MainWindow::openAllNotes()
     const QDir folder(m_seams.folder);
     const QStringList names =
         folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    QList<QWidget *> opened;
-    for (const QString &name : names) {
-        openNote(folder.filePath(name));
-        if (NoteWindow *note = this->note(m_noteCount - 1))
-            opened.append(note);
-    }
-    StartupHold::untilPainted(opened, startupPictureHold);
+    StartupHold *hold = StartupHold::begin();
+    for (const QString &name : names)
+        if (NoteWindow *note = openNote(folder.filePath(name)))
+            hold->watch(note);
+    hold->releaseWhenPainted(startupPictureHold);
 }
 
-void MainWindow::openNote(const QString &path)
+NoteWindow *MainWindow::openNote(const QString &path)
 {
     const int index = m_noteCount;
+    NoteWindow *note = nullptr;
     if (index >= 0 && index < noteTableSize) {
-        auto *note = new NoteWindow(m_seams, &m_picker);
+        note = new NoteWindow(m_seams, &m_picker);
         m_noteTable[index] = note;
         note->setNotePath(path);
         note->load();
@@ -145,6 +144,7 @@ void MainWindow::openNote(const QString &path)
     }
     if (m_noteCount < std::numeric_limits<qint16>::max())
         ++m_noteCount;
+    return note;
 }
 
 NoteWindow *MainWindow::note(int index) const

@@ -37,8 +37,11 @@ public:
      */
     bool start();
 
-    /** Opens a note window for the note file @p path and records it in the note table. */
-    void openNote(const QString &path);
+    /**
+     * Opens a note window for the note file @p path and records it in the
+     * note table; null when the table is full (the note is still counted).
+     */
+    NoteWindow *openNote(const QString &path);
     /** How many notes were opened in this run, also past the table's end. */
     qint16 noteCount() const { return m_noteCount; }
     /** The note window at @p index of the note table, or null. */

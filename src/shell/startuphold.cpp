@@ -7,22 +7,24 @@
 #include <QTimer>
 #include <QWidget>
 
-void StartupHold::untilPainted(const QList<QWidget *> &windows, std::chrono::milliseconds deadline)
+StartupHold *StartupHold::begin()
 {
-    if (windows.isEmpty())
-        return;
     PicturePool::instance()->holdBack();
-    auto *hold = new StartupHold(windows);
-    QTimer::singleShot(deadline, hold, &StartupHold::release);
+    return new StartupHold;
 }
 
-StartupHold::StartupHold(const QList<QWidget *> &windows)
+void StartupHold::watch(QWidget *window)
 {
-    for (QWidget *window : windows) {
-        m_waiting.insert(window);
-        window->installEventFilter(this);
-        connect(window, &QObject::destroyed, this, &StartupHold::done);
-    }
+    m_waiting.insert(window);
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, &StartupHold::done);
+}
+
+void StartupHold::releaseWhenPainted(std::chrono::milliseconds deadline)
+{
+    m_armed = true;
+    QTimer::singleShot(deadline, this, &StartupHold::release);
+    releaseIfDone();
 }
 
 bool StartupHold::eventFilter(QObject *watched, QEvent *event)
@@ -37,7 +39,12 @@ bool StartupHold::eventFilter(QObject *watched, QEvent *event)
 void StartupHold::done(QObject *window)
 {
     m_waiting.remove(window);
-    if (m_waiting.isEmpty())
+    releaseIfDone();
+}
+
+void StartupHold::releaseIfDone()
+{
+    if (m_armed && m_waiting.isEmpty())
         release();
 }
 

@@ -18,18 +18,27 @@ class StartupHold final : public QObject
 {
     Q_OBJECT
 public:
-    /** Holds the picture pool back until each of @p windows has been painted, at most @p deadline.
+    /** Holds the picture pool back from now on, until the hold releases it. */
+    static StartupHold *begin();
+
+    /** Counts @p window among the windows to be painted before the pool is released. */
+    void watch(QWidget *window);
+    /**
+     * Releases the pool once every watched window has been painted or has
+     * gone (at once if that is so already), at the latest after @p deadline.
      */
-    static void untilPainted(const QList<QWidget *> &windows, std::chrono::milliseconds deadline);
+    void releaseWhenPainted(std::chrono::milliseconds deadline);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit StartupHold(const QList<QWidget *> &windows);
+    StartupHold() = default;
     void done(QObject *window);
+    void releaseIfDone();
     void release();
 
     QSet<QObject *> m_waiting;
+    bool m_armed = false;
     bool m_released = false;
 };

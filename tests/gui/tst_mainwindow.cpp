@@ -131,18 +131,23 @@ void TestMainWindow::holdsPicturesBackWhileNotesComeOnScreen()
 void TestMainWindow::holdEndsWhenWindowsGoOrAtTheDeadline()
 {
     PicturePool *pool = PicturePool::instance();
-    StartupHold::untilPainted({}, std::chrono::hours(1));
-    QVERIFY(!pool->isHeldBack());
+    StartupHold::begin()->releaseWhenPainted(std::chrono::hours(1));
+    QVERIFY(!pool->isHeldBack()); // nothing to wait for
 
     // A window that is never shown is never painted: the deadline ends the hold.
     auto hidden = std::make_unique<QWidget>();
-    StartupHold::untilPainted({hidden.get()}, std::chrono::milliseconds(50));
+    StartupHold *hold = StartupHold::begin();
+    hold->watch(hidden.get());
+    hold->releaseWhenPainted(std::chrono::milliseconds(50));
     QVERIFY(pool->isHeldBack());
     QTRY_VERIFY_WITH_TIMEOUT(!pool->isHeldBack(), 2000);
 
     // A window that goes before it is painted no longer counts.
     auto painted = std::make_unique<QWidget>();
-    StartupHold::untilPainted({hidden.get(), painted.get()}, std::chrono::hours(1));
+    hold = StartupHold::begin();
+    hold->watch(hidden.get());
+    hold->watch(painted.get());
+    hold->releaseWhenPainted(std::chrono::hours(1));
     painted->show();
     QVERIFY(QTest::qWaitForWindowExposed(painted.get()));
     QTest::qWait(50);
