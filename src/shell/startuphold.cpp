@@ -3,6 +3,7 @@
 
 #include "platform/picturepool.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -10,7 +11,7 @@
 StartupHold *StartupHold::begin()
 {
     PicturePool::instance()->holdBack();
-    return new StartupHold;
+    return new StartupHold(qApp);
 }
 
 void StartupHold::watch(QWidget *window)

@@ -12,7 +12,8 @@
  * at full strength while later windows are still being mapped, it would hold
  * them up. The pool is released once every watched window has been painted
  * or has gone, or when the deadline passes (a window placed off the screen
- * is never painted). The hold deletes itself when it releases.
+ * is never painted). The hold deletes itself when it releases, or goes with
+ * the application.
  */
 class StartupHold final : public QObject
 {
@@ -33,7 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    StartupHold() = default;
+    using QObject::QObject;
     void done(QObject *window);
     void releaseIfDone();
     void release();
