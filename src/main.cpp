@@ -32,10 +32,9 @@ int main(int argc, char *argv[])
     MainWindow window(seams);
     if (!window.start())
         return 0;
-    // A signal or the end of the desktop session saves every note, as closing the window does.
+    // A signal saves every note, as closing the window does.
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &MainWindow::shutdown);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &MainWindow::shutdown);
     QObject::connect(&window, &MainWindow::finished, &app, &QCoreApplication::quit);
     const int status = QApplication::exec();
     // Closed notes are deleted before their shared browser profile goes.

@@ -12,6 +12,7 @@
 #include "startuphold.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
@@ -102,6 +103,9 @@ bool MainWindow::start()
     createTrayIcon();
     openAllNotes();
     show();
+    // However the application ends (the desktop session ending, say), every
+    // note is saved, as closing the window does.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::shutdown);
     return true;
 }
 

@@ -32,8 +32,9 @@ public:
 
     /**
      * Starts the program: refuses a second copy with a notice, adds the tray
-     * icon and opens every note of the program folder. False when another
-     * copy already runs; nothing has changed then.
+     * icon and opens every note of the program folder; from then on the end
+     * of the application (the desktop session ending) runs shutdown(). False
+     * when another copy already runs; nothing has changed then.
      */
     bool start();
 

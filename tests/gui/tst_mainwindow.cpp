@@ -22,6 +22,7 @@
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <csignal>
@@ -68,6 +69,8 @@ private slots:
     void dropOfNonPictureOrTextOnly();
     void dropIntoAnUnwritableFolderMakesNothing();
     void dropIntoAFullTableStillWritesTheFile();
+    // Last: it ends the application's event loop.
+    void endOfTheApplicationRunsTheSameExit();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -370,6 +373,19 @@ void TestMainWindow::dropIntoAFullTableStillWritesTheFile()
     QCOMPARE(m_window->noteCount(), qint16(102));
     QVERIFY(QFile::exists(path("298260215.25.dat")));
     QCOMPARE(m_window->note(101), nullptr);
+}
+
+void TestMainWindow::endOfTheApplicationRunsTheSameExit()
+{
+    QVERIFY(NoteFiles::write(path("1.dat"), newNoteBytes(QString())));
+    startWindow();
+    QSignalSpy finished(m_window.get(), &MainWindow::finished);
+    // The event loop ends without any window being closed first.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(NoteFiles::read(path("1.dat")).contains(",16777215,"));
+    QVERIFY(!m_window->trayIcon()->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
