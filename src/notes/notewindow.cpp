@@ -245,7 +245,12 @@ void NoteWindow::applyBackgroundPicture(const QString &path)
 {
     if (path.isEmpty())
         return;
-    m_backgroundPicture = PictureLoader::loadShared(path);
+    setBackgroundPicture(PictureLoader::loadShared(path), path);
+}
+
+void NoteWindow::setBackgroundPicture(const QPixmap &picture, const QString &path)
+{
+    m_backgroundPicture = picture;
     m_backgroundPath = path;
     tileBackground();
 }
@@ -439,9 +444,7 @@ void NoteWindow::dropEvent(QDropEvent *event)
     if (picture.isNull())
         return;
     event->acceptProposedAction();
-    m_backgroundPicture = picture;
-    m_backgroundPath = path;
-    tileBackground();
+    setBackgroundPicture(picture, path);
 }
 
 void NoteWindow::chooseFont()

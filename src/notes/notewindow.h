@@ -81,6 +81,7 @@ private:
     void applyBackgroundColour(const NoteRecord &record);
     void applyLabelFont(const NoteRecord &record);
     void applyBackgroundPicture(const QString &path);
+    void setBackgroundPicture(const QPixmap &picture, const QString &path);
     void setEditFont(const QFont &font);
     void save();
 

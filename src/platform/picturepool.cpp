@@ -4,10 +4,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
-PicturePool::PicturePool(QObject *parent) : QThreadPool(parent)
-{
-    setMaxThreadCount(QThread::idealThreadCount());
-}
+PicturePool::PicturePool(QObject *parent) : QThreadPool(parent) {}
 
 PicturePool *PicturePool::instance()
 {

@@ -34,7 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    using QObject::QObject;
+    explicit StartupHold(QObject *parent) : QObject(parent) {}
     void done(QObject *window);
     void releaseIfDone();
     void release();

@@ -30,6 +30,15 @@ NoteState plainNote(const QString &background = QString())
     return state;
 }
 
+// A plain note on tiles of yellow 8 × 8 pixels, from paper.png in the fixture's folder.
+NoteWindow *openOnPaper(NoteFixture &fixture)
+{
+    const QString paper = fixture.path("paper.png");
+    if (!NoteFiles::picture(paper, QSize(8, 8), Qt::yellow))
+        return nullptr;
+    return fixture.open("1.dat", plainNote(paper).toRecord().toBytes());
+}
+
 QColor pixelAt(QWidget *surface, const QPoint &point)
 {
     return surface->grab().toImage().pixelColor(point);
@@ -137,8 +146,7 @@ void TestNoteMenu::backgroundColourCoversTilesUntilReopened()
 {
     NoteFixture fixture;
     const QString paper = fixture.path("paper.png");
-    QVERIFY(NoteFiles::picture(paper, QSize(8, 8), Qt::yellow));
-    NoteWindow *note = fixture.open("1.dat", plainNote(paper).toRecord().toBytes());
+    NoteWindow *note = openOnPaper(fixture);
     QVERIFY(note);
     auto *surface = note->findChild<NoteSurface *>("surface");
     QCOMPARE(pixelAt(surface, QPoint(150, 5)), QColor(Qt::yellow));
@@ -156,8 +164,7 @@ void TestNoteMenu::cancelBackgroundPictureEmptiesTheField()
 {
     NoteFixture fixture;
     const QString paper = fixture.path("paper.png");
-    QVERIFY(NoteFiles::picture(paper, QSize(8, 8), Qt::yellow));
-    NoteWindow *note = fixture.open("1.dat", plainNote(paper).toRecord().toBytes());
+    NoteWindow *note = openOnPaper(fixture);
     QVERIFY(note);
     auto *surface = note->findChild<NoteSurface *>("surface");
     note->menu()->cancelBackgroundAction->trigger();
@@ -212,8 +219,7 @@ void TestNoteMenu::discardAnsweredOkDeletesTheFile()
 {
     NoteFixture fixture;
     const QString paper = fixture.path("paper.png");
-    QVERIFY(NoteFiles::picture(paper, QSize(8, 8), Qt::yellow));
-    QPointer<NoteWindow> note = fixture.open("1.dat", plainNote(paper).toRecord().toBytes());
+    QPointer<NoteWindow> note = openOnPaper(fixture);
     QVERIFY(note);
     fixture.seams.messageBox.answer = true;
     note->menu()->discardAction->trigger();
@@ -276,9 +282,8 @@ void TestNoteMenu::dropsThatAreNoPictureChangeNothing()
     NoteFixture fixture;
     const QString paper = fixture.path("paper.png");
     const QString text = fixture.path("note.txt");
-    QVERIFY(NoteFiles::picture(paper, QSize(8, 8), Qt::yellow));
     QVERIFY(NoteFiles::write(text, "plain text"));
-    NoteWindow *note = fixture.open("1.dat", plainNote(paper).toRecord().toBytes());
+    NoteWindow *note = openOnPaper(fixture);
     QVERIFY(note);
     auto *surface = note->findChild<NoteSurface *>("surface");
     dropOn(note, {QUrl::fromLocalFile(text)});

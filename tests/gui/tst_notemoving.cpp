@@ -16,6 +16,15 @@ QByteArray noteAt(const QString &picture = QString())
 {
     return NoteState::newNoteRecord(picture, 2010, 1500).toBytes();
 }
+
+// With @p button still down, a pointer move leaves the note at 134, 100; then the button goes up.
+void moveWithoutDragging(NoteWindow *note, QWidget *surface, Qt::MouseButton button)
+{
+    QTest::mouseMove(surface, QPoint(40, 40));
+    QTest::qWait(20);
+    QCOMPARE(note->pos(), QPoint(134, 100));
+    QTest::mouseRelease(surface, button, {}, QPoint(40, 40));
+}
 } // namespace
 
 class TestNoteMoving final : public QObject
@@ -107,10 +116,7 @@ void TestNoteMoving::rightPressOpensTheMenuWithoutDragging()
     QCOMPARE(captions, (QStringList{"フォント", "文字色", "背景色", "背景画像のキャンセル",
                                     "WebツールバーON/OFF", "-", "捨てる"}));
     QVERIFY(!note->isDragging());
-    QTest::mouseMove(surface, QPoint(40, 40));
-    QTest::qWait(20);
-    QCOMPARE(note->pos(), QPoint(134, 100));
-    QTest::mouseRelease(surface, Qt::RightButton, {}, QPoint(40, 40));
+    moveWithoutDragging(note, surface, Qt::RightButton);
 }
 
 void TestNoteMoving::middlePressEndsEditingOnly()
@@ -129,10 +135,7 @@ void TestNoteMoving::middlePressEndsEditingOnly()
     QVERIFY(!QApplication::activePopupWidget());
     QCOMPARE(label->text(), QStringLiteral("middle"));
     QVERIFY(edit->isHidden());
-    QTest::mouseMove(surface, QPoint(40, 40));
-    QTest::qWait(20);
-    QCOMPARE(note->pos(), QPoint(134, 100));
-    QTest::mouseRelease(surface, Qt::MiddleButton, {}, QPoint(40, 40));
+    moveWithoutDragging(note, surface, Qt::MiddleButton);
 }
 
 void TestNoteMoving::anyReleaseEndsADrag()
