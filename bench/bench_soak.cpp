@@ -5,10 +5,8 @@
 #include "notes/notemenu.h"
 #include "notes/notestate.h"
 #include "notes/notewindow.h"
-#include "platform/clock.h"
+#include "platform/desktopseams.h"
 #include "platform/desktopsetup.h"
-#include "platform/messagebox.h"
-#include "platform/pickerbackend.h"
 #include "shell/mainwindow.h"
 
 #include "procmemory.h"
@@ -86,13 +84,9 @@ int main(int argc, char *argv[])
         if (!file.open(QIODevice::WriteOnly) || file.write(state.toRecord().toBytes()) < 0)
             return 1;
     }
-    Clock clock;
-    MessageBox messageBox;
+    DesktopSeams desktop;
     FixedChoice picker;
-    Seams seams;
-    seams.folder = dir.path();
-    seams.clock = &clock;
-    seams.messageBox = &messageBox;
+    Seams seams = desktop.forFolder(dir.path());
     seams.pickerBackend = &picker;
     seams.trayAvailable = [] {
         return false;

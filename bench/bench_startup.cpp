@@ -8,10 +8,8 @@
 #include "notes/notesurface.h"
 #include "notes/notewindow.h"
 #include "notes/pictureview.h"
-#include "platform/clock.h"
+#include "platform/desktopseams.h"
 #include "platform/desktopsetup.h"
-#include "platform/messagebox.h"
-#include "platform/pickerbackend.h"
 #include "platform/pictureloader.h"
 #include "shell/mainwindow.h"
 
@@ -23,7 +21,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
 #include <QtConcurrent/QtConcurrentMap>
@@ -64,19 +61,9 @@ bool allExposed(const QList<QWidget *> &windows)
 
 int runQuillnote(const QString &folder)
 {
-    Clock clock;
-    MessageBox messageBox;
-    PickerBackend pickerBackend;
-    Seams seams;
-    seams.folder = folder;
-    seams.clock = &clock;
-    seams.messageBox = &messageBox;
-    seams.pickerBackend = &pickerBackend;
-    seams.trayAvailable = [] {
-        return QSystemTrayIcon::isSystemTrayAvailable();
-    };
+    DesktopSeams desktop;
     PeakMemory memory;
-    MainWindow window(seams);
+    MainWindow window(desktop.forFolder(folder));
     if (!window.start())
         return 1;
     report("started_ms", double(sinceLaunch.nsecsElapsed()) / 1e6);

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "platform/clock.h"
+#include "platform/desktopseams.h"
 #include "platform/desktopsetup.h"
-#include "platform/messagebox.h"
-#include "platform/pickerbackend.h"
 #include "platform/quitsignals.h"
-#include "platform/seams.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
-#include <QSystemTrayIcon>
 
 int main(int argc, char *argv[])
 {
@@ -17,19 +13,8 @@ int main(int argc, char *argv[])
     DesktopSetup::registerFonts();
     QApplication::setQuitOnLastWindowClosed(false);
 
-    Clock clock;
-    MessageBox messageBox;
-    PickerBackend pickerBackend;
-    Seams seams;
-    seams.folder = QCoreApplication::applicationDirPath();
-    seams.clock = &clock;
-    seams.messageBox = &messageBox;
-    seams.pickerBackend = &pickerBackend;
-    seams.trayAvailable = [] {
-        return QSystemTrayIcon::isSystemTrayAvailable();
-    };
-
-    MainWindow window(seams);
+    DesktopSeams desktop;
+    MainWindow window(desktop.forFolder(QCoreApplication::applicationDirPath()));
     if (!window.start())
         return 0;
     // A signal saves every note, as closing the window does.
