@@ -131,6 +131,9 @@ note_windows() {
 note_count() { note_windows | wc -l; }
 
 # geometry WINDOW: "x y width height" of the window's contents on the screen.
+# The first note window in the window manager's list.
+first_note() { note_windows | sed -n 1p; }
+
 geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
         /^  Width/ { w = $2 } /^  Height/ { h = $2 } END { print x, y, w, h }'

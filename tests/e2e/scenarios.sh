@@ -45,7 +45,7 @@ drop_on_main_window() {
     wait_until 20 bash -c "ls '$app'/*.dat" || fail "no note file after a drop on the label"
     wait_until 20 test "$(note_count)" -eq 1 || fail "no note window after a drop on the label"
     # The new note covers the main window: move it aside for the next drop.
-    xdotool windowmove "$(note_windows | sed -n 1p)" 800 600
+    xdotool windowmove "$(first_note)" 800 600
     drag_files $((x + 4)) $((y + 4)) "$photo"
     wait_until 20 test "$(ls "$app"/*.dat | wc -l)" -eq 2 || fail "no note file after a drop beside the label"
     local file
@@ -67,7 +67,7 @@ drop_on_note() {
     write_note 1.dat "$work/wide.png,150,150,6000,6000,16777215,$font,9,0,False,False,True,,"
     start_app
     local note
-    note=$(note_windows | sed -n 1p)
+    note=$(first_note)
     read -r x y w h < <(geometry "$note")
     # 400 × 400 pixels: picture 372 × 186 from 10, 10; memo from 203 to 360; pane from 370.
     local memo_x=$((x + 4 + 60)) memo_y=$((y + 4 + 230))
@@ -89,7 +89,7 @@ drag_note() {
     write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
     start_app
     local note
-    note=$(note_windows | sed -n 1p)
+    note=$(first_note)
     read -r x y _ _ < <(geometry "$note")
     xdotool mousemove $((x + 50)) $((y + 50)) mousedown 1
     local step
@@ -122,7 +122,7 @@ discard_note() {
     write_note 2.dat "/nowhere/b.png,6000,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
     start_app
     local note
-    note=$(note_windows | sed -n 1p)
+    note=$(first_note)
     read -r x y _ _ < <(geometry "$note")
     xdotool mousemove $((x + 50)) $((y + 50)) click 3
     wait_until 10 popup_menu || fail "no menu after a right press"
@@ -145,7 +145,7 @@ type_memo() {
     write_note 1.dat "$work/wide.png,1500,1200,4500,4500,16777215,$font,9,0,False,False,False,,"
     start_app
     local note
-    note=$(note_windows | sed -n 1p)
+    note=$(first_note)
     read -r x y _ _ < <(geometry "$note")
     # The Japanese letters get keys of their own before anything is typed:
     # xdotool would otherwise remap a key for each, racing the program's
@@ -282,7 +282,7 @@ note_screenshot() {
     write_note 1.dat "$work/photo.png,1500,1500,4500,4800,16777215,$font,14,16711680,True,False,True,メモ memo,$work/tile.png"
     start_app
     local note
-    note=$(note_windows | sed -n 1p)
+    note=$(first_note)
     read -r x y w h < <(geometry "$note")
     sleep 1
     shot
