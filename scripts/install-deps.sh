@@ -3,7 +3,7 @@
 # does nothing when they are all present.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    cmake ninja-build g++ clang clang-format libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev
     qt6-image-formats-plugins libgl-dev libxcb1-dev
     xvfb xauth fonts-ipafont-gothic

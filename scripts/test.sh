@@ -7,6 +7,11 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
 xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -noreset")
 
+# Style is checked, not remembered: every tracked source as clang-format has it.
+if git -C "$top" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git -C "$top" ls-files -z '*.cpp' '*.h' | (cd "$top" && xargs -0 clang-format --dry-run -Werror)
+fi
+
 # The whole suite with the sanitizers; leaks of the desktop's own libraries are suppressed.
 asan="$top/build/asan"
 cmake -S "$top" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLNOTE_WERROR=ON \
