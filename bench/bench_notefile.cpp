@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     NoteState state;
     state.picturePath = QStringLiteral("/home/user/写真/cat.jpg");
-    state.fontName = QStringLiteral("ＭＳ Ｐゴシック");
+    state.fontName = NoteState::defaultFontName();
     state.memo = QStringLiteral("買い物\n牛乳, パン");
     QStringList paths;
     for (int i = 0; i < count; ++i)
@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     for (const QString &path : paths)
-        NoteFile::create(path, state.toRecord());
+        if (!NoteFile::create(path, state.toRecord()))
+            return 1;
     const double writeNs = double(timer.nsecsElapsed()) / count;
 
     qint64 bytes = 0;

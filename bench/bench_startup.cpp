@@ -5,6 +5,7 @@
 //   bench_startup tile               one paint of a 3000 × 3000 twips note tiled with 1 × 1 pixels
 // Each prints "name value" lines: milliseconds since the process started and
 // the peak proportional set size in KiB.
+#include "notes/notestate.h"
 #include "notes/notesurface.h"
 #include "notes/notewindow.h"
 #include "notes/pictureview.h"
@@ -130,7 +131,7 @@ int main(int argc, char *argv[])
     sinceLaunch.start();
     DesktopSetup::prepare();
     QApplication app(argc, argv);
-    DesktopSetup::registerFonts();
+    DesktopSetup::registerFonts(NoteState::defaultFontName());
     QApplication::setQuitOnLastWindowClosed(false);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const QString argument = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

@@ -7,9 +7,7 @@
  * Plain decimal text of a number: "." as the point whatever the locale, no
  * exponent, no "+", no trailing zeros and no point for a whole value.
  */
-class DecimalText final
-{
-public:
-    /** @p value rounded to @p significantDigits significant digits. */
-    static QString format(double value, int significantDigits);
-};
+namespace DecimalText {
+/** @p value rounded to @p significantDigits significant digits. */
+QString format(double value, int significantDigits);
+} // namespace DecimalText

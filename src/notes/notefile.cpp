@@ -19,13 +19,36 @@ double secondsSinceEpoch(const QDateTime &now)
     return static_cast<double>(days) * 86400.0 + static_cast<double>(sinceMidnight);
 }
 
-bool fail(QString *error, const QString &message)
+NoteFile::Result fail(const QString &path, const QString &message)
 {
-    if (error)
-        *error = message;
-    return false;
+    qCWarning(lcNoteFile, "%s not written: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
+              qUtf8Printable(message));
+    return {false, message};
+}
+
+QString nameFor(double seconds)
+{
+    return DecimalText::format(seconds, 15) + QLatin1String(".dat");
+}
+
+NoteFile::Result write(const QString &path, const NoteRecord &record)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(path, file.errorString());
+    const QByteArray bytes = record.toBytes();
+    if (file.write(bytes) != bytes.size()) {
+        const QString message = file.errorString();
+        file.cancelWriting();
+        return fail(path, message);
+    }
+    if (!file.commit())
+        return fail(path, file.errorString());
+    return {true, {}};
 }
 } // namespace
+
+Q_LOGGING_CATEGORY(lcNoteFile, "quillnote.notefile", QtWarningMsg)
 
 NoteRecord NoteFile::read(const QString &path)
 {
@@ -39,51 +62,54 @@ NoteRecord NoteFile::read(const QString &path)
     return NoteRecord::fromBytes(file.read(qBound<qint64>(0, file.size(), readLimit)));
 }
 
-bool NoteFile::save(const QString &path, const NoteRecord &record, QString *error)
+NoteFile::Result NoteFile::save(const QString &path, const NoteRecord &record)
 {
     QFile existing(path);
     if (!existing.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                                        existing.errorString()));
+        return fail(path, existing.errorString());
     existing.close();
     // The permission bits decide, also for an administrator whom the system would let write.
     const QFileInfo info(path);
     constexpr auto anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (!info.isWritable() || !(info.permissions() & anyWrite))
-        return fail(error, QStringLiteral("%1 is read-only").arg(QDir::toNativeSeparators(path)));
-    return write(path, record, error);
+        return fail(path, QStringLiteral("the file is read-only"));
+    return write(path, record);
 }
 
-bool NoteFile::create(const QString &path, const NoteRecord &record, QString *error)
+NoteFile::Result NoteFile::create(const QString &path, const NoteRecord &record)
 {
-    return write(path, record, error);
+    return write(path, record);
 }
 
-bool NoteFile::write(const QString &path, const NoteRecord &record, QString *error)
+bool NoteFile::remove(const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, file.errorString());
-    const QByteArray bytes = record.toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        const QString message = file.errorString();
-        file.cancelWriting();
-        return fail(error, message);
-    }
-    if (!file.commit())
-        return fail(error, file.errorString());
-    return true;
+    QFile file(path);
+    if (file.remove() || !QFile::exists(path))
+        return true;
+    qCWarning(lcNoteFile, "%s not deleted: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
+              qUtf8Printable(file.errorString()));
+    return false;
+}
+
+QStringList NoteFile::notesIn(const QString &folder)
+{
+    // A name filter of QDir matches without regard to case; QDir::Files takes
+    // files and links to them, and leaves out folders, broken links and the
+    // system entries (fifos, devices, sockets).
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList paths;
+    paths.reserve(names.size());
+    for (const QString &name : names)
+        paths.append(dir.filePath(name));
+    return paths;
 }
 
 QString NoteFile::newName(const QDateTime &now)
 {
     return nameFor(secondsSinceEpoch(now));
-}
-
-QString NoteFile::nameFor(double seconds)
-{
-    return DecimalText::format(seconds, 15) + QLatin1String(".dat");
 }
 
 QString NoteFile::newPath(const QString &folder, const QDateTime &now)

@@ -3,43 +3,63 @@
 
 #include "noterecord.h"
 
+#include <QLoggingCategory>
 #include <QString>
+#include <QStringList>
 
 class QDateTime;
 
+Q_DECLARE_LOGGING_CATEGORY(lcNoteFile)
+
 /**
- * Reading and writing note files. Every write replaces the file atomically,
- * so a crash or a full disk leaves the previous content whole.
+ * Reading, writing, listing and deleting note files. Every write replaces
+ * the file atomically, so a crash or a full disk leaves the previous content
+ * whole. Failures are returned and logged to the category
+ * "quillnote.notefile".
  */
-class NoteFile final
+namespace NoteFile {
+/** The most of a note file that is read; a longer file is read only this far. */
+constexpr qint64 readLimit = 32 * 1024 * 1024;
+
+/** How a write went: done, or the reason it was not. */
+struct Result
 {
-public:
-    /** The most of a note file that is read; a longer file is read only this far. */
-    static constexpr qint64 readLimit = 32 * 1024 * 1024;
+    bool done = false;
+    QString error;
 
-    /** The record of the file at @p path; one that cannot be read gives empty fields. */
-    static NoteRecord read(const QString &path);
-
-    /**
-     * Writes @p record over the note file at @p path, but only while that file
-     * can still be read and written: a note whose file is gone is not written
-     * again, and a read-only note file stays as it is.
-     */
-    static bool save(const QString &path, const NoteRecord &record, QString *error = nullptr);
-
-    /** Writes @p record as a new note file at @p path. */
-    static bool create(const QString &path, const NoteRecord &record, QString *error = nullptr);
-
-    /**
-     * The name of a new note file: the seconds since 2002-01-01 local time at
-     * @p now, in decimal with at most 15 significant digits, then ".dat".
-     */
-    static QString newName(const QDateTime &now);
-
-    /** A path in @p folder for a new note made at @p now that names no existing file. */
-    static QString newPath(const QString &folder, const QDateTime &now);
-
-private:
-    static QString nameFor(double seconds);
-    static bool write(const QString &path, const NoteRecord &record, QString *error);
+    explicit operator bool() const { return done; }
 };
+
+/** The record of the file at @p path; one that cannot be read gives empty fields. */
+NoteRecord read(const QString &path);
+
+/**
+ * Writes @p record over the note file at @p path, but only while that file
+ * can still be read and written: a note whose file is gone is not written
+ * again, and a read-only note file stays as it is.
+ */
+[[nodiscard]] Result save(const QString &path, const NoteRecord &record);
+
+/** Writes @p record as a new note file at @p path. */
+[[nodiscard]] Result create(const QString &path, const NoteRecord &record);
+
+/** Deletes the note file at @p path; true when it is gone, also when it was gone already. */
+bool remove(const QString &path);
+
+/**
+ * The note files of @p folder, as full paths: the entries whose names end
+ * in ".dat" in any case and that are files or links to files (folders,
+ * fifos, devices and broken links are no notes), in name order without
+ * regard to case.
+ */
+QStringList notesIn(const QString &folder);
+
+/**
+ * The name of a new note file: the seconds since 2002-01-01 local time at
+ * @p now, in decimal with at most 15 significant digits, then ".dat".
+ */
+QString newName(const QDateTime &now);
+
+/** A path in @p folder for a new note made at @p now that names no existing file. */
+QString newPath(const QString &folder, const QDateTime &now);
+} // namespace NoteFile

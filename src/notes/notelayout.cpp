@@ -3,6 +3,8 @@
 
 #include "platform/twips.h"
 
+#include <QtGlobal>
+
 namespace {
 constexpr double sideMargins = 420;
 constexpr double memoGap = 100;
@@ -10,6 +12,8 @@ constexpr double marginsWithPane = 850;
 constexpr double marginsWithoutPane = 520;
 constexpr double nominalPaneWidth = 30000;
 constexpr double paneFromBottom = 450;
+// The smallest inner area that still shows and can be grabbed.
+constexpr int smallestInnerSide = 16;
 
 // Sets @p length unless the value is negative, which the window refuses.
 void setLength(double &length, double value)
@@ -36,4 +40,30 @@ NoteLayout NoteLayout::fitted(const NoteLayout &current, const Frame &frame, con
     layout.paneWidth = nominalPaneWidth;
     layout.paneTop = frame.height - paneFromBottom;
     return layout;
+}
+
+NoteLayout::Placement NoteLayout::placed(const Twips &twips, int innerWidth) const
+{
+    const auto px = [&twips](double length) {
+        return twips.toPixels(length);
+    };
+    Placement placement;
+    placement.picture = QRect(px(pictureLeft), px(pictureTop), px(pictureWidth), px(pictureHeight));
+    placement.memo = QRect(px(memoLeft), px(memoTop), px(memoWidth), px(memoHeight));
+    const int paneX = px(paneLeft);
+    const int shownWidth = qMin(px(paneWidth), qMax(1, innerWidth - paneX));
+    placement.pane = QRect(paneX, px(paneTop), shownWidth, px(paneHeight));
+    return placement;
+}
+
+QSize NoteLayout::designWindowSize(const Twips &twips)
+{
+    return QSize(twips.toPixels(innerWidth), twips.toPixels(innerHeight)) +
+           QSize(2 * borderWidth, 2 * borderWidth);
+}
+
+QSize NoteLayout::minimumWindowSize()
+{
+    const int side = 2 * borderWidth + smallestInnerSide;
+    return QSize(side, side);
 }

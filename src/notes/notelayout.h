@@ -1,17 +1,34 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRect>
+#include <QSize>
+
 class Twips;
 
 /**
- * Where a note's picture, memo and web pane go, in twips of the note's inner
- * area. The picture's left and top, the memo's left and the pane's left and
- * height never change and are not held here.
+ * The note window's design and where its picture, memo and web pane go, in
+ * twips of the note's inner area (inside the sizing border). The picture's
+ * left and top, the memo's left and the pane's left and height never change
+ * and are the design's constants.
  */
 struct NoteLayout
 {
-    double pictureWidth = 615;
-    double pictureHeight = 615;
+    // The window design, in twips of the inner area.
+    static constexpr double pictureLeft = 150;
+    static constexpr double pictureTop = 150;
+    static constexpr double memoLeft = 150;
+    static constexpr double paneLeft = -30;
+    static constexpr double paneHeight = 945;
+    static constexpr double innerWidth = 4680;
+    static constexpr double innerHeight = 3435;
+    /** The picture box's side before a picture gives it a size, and when none loads. */
+    static constexpr double designPictureSide = 615;
+    /** The thin sizing border drawn around the inner area, in pixels. */
+    static constexpr int borderWidth = 4;
+
+    double pictureWidth = designPictureSide;
+    double pictureHeight = designPictureSide;
     double memoTop = 960;
     double memoWidth = 1860;
     double memoHeight = 420;
@@ -23,9 +40,17 @@ struct NoteLayout
     {
         double width = 0;  ///< the window's outer width, twips
         double height = 0; ///< the window's outer height, twips
-        double pictureTop = 150;
+        double pictureTop = NoteLayout::pictureTop;
         float pictureRatio = 0;
         bool paneVisible = false;
+    };
+
+    /** The controls' rectangles in pixels of the inner area. */
+    struct Placement
+    {
+        QRect picture;
+        QRect memo;
+        QRect pane;
     };
 
     /**
@@ -36,6 +61,18 @@ struct NoteLayout
      * run. Lengths read back in a later step are rounded to whole pixels first.
      */
     static NoteLayout fitted(const NoteLayout &current, const Frame &frame, const Twips &twips);
+
+    /**
+     * Where the controls go for an inner area @p innerWidth pixels wide. The
+     * pane is nominally far wider than any note: only the part that the note
+     * shows is placed, at least one pixel.
+     */
+    Placement placed(const Twips &twips, int innerWidth) const;
+
+    /** The outer size of a note window before its file sizes it. */
+    static QSize designWindowSize(const Twips &twips);
+    /** The smallest a note window gets, so that it can always be seen and grabbed. */
+    static QSize minimumWindowSize();
 
     bool operator==(const NoteLayout &other) const = default;
 };

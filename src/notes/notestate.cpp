@@ -23,6 +23,11 @@ NoteRecord NoteState::toRecord() const
     return record;
 }
 
+QString NoteState::defaultFontName()
+{
+    return QStringLiteral("ＭＳ Ｐゴシック");
+}
+
 NoteRecord NoteState::newNoteRecord(const QString &picturePath, float left, float top)
 {
     NoteRecord record;
@@ -32,7 +37,7 @@ NoteRecord NoteState::newNoteRecord(const QString &picturePath, float left, floa
     record.setField(NoteRecord::Width, QStringLiteral("3000"));
     record.setField(NoteRecord::Height, QStringLiteral("3000"));
     record.setField(NoteRecord::BackgroundColour, QStringLiteral("&H00FFFFFF&"));
-    record.setField(NoteRecord::FontName, QStringLiteral("ＭＳ Ｐゴシック"));
+    record.setField(NoteRecord::FontName, defaultFontName());
     record.setField(NoteRecord::FontSize, QStringLiteral("9"));
     record.setField(NoteRecord::TextColour, QStringLiteral("&H00000000&"));
     record.setField(NoteRecord::Bold, QStringLiteral("False"));

@@ -32,5 +32,8 @@ struct NoteState
     /** The record of a new note for @p picturePath with its top-left corner at @p left, @p top. */
     static NoteRecord newNoteRecord(const QString &picturePath, float left, float top);
 
+    /** The memo font of a new note: a Windows font name, kept as it is in the file. */
+    static QString defaultFontName();
+
     bool operator==(const NoteState &other) const = default;
 };

@@ -6,6 +6,8 @@
 #include "notefield.h"
 #include "notefile.h"
 #include "notemenu.h"
+#include "notemover.h"
+#include "notereading.h"
 #include "notesurface.h"
 #include "pictureview.h"
 #include "platform/colourref.h"
@@ -15,46 +17,17 @@
 #include "platform/pictureloader.h"
 #include "platform/webpane.h"
 #include "platform/windowposition.h"
-#include "resizeborder.h"
 #include "tileplan.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
-#include <QWindow>
 
 namespace {
-// The window design, in twips of the inner area.
-constexpr double pictureLeft = 150;
-constexpr double pictureTop = 150;
-constexpr double memoLeft = 150;
-constexpr double paneLeft = -30;
-constexpr double paneHeight = 945;
-constexpr double innerWidth = 4680;
-constexpr double innerHeight = 3435;
-constexpr float largestFontSize = 2048;
-
 const QString discardQuestion =
     QStringLiteral("この付箋紙を削除します。メモの内容は失われます。よろしいですか？");
-
-// @p font with whichever of the record's font fields convert.
-QFont withFontFields(QFont font, const NoteRecord &record)
-{
-    const QString name = record.field(NoteRecord::FontName);
-    if (!name.isEmpty())
-        font.setFamily(name);
-    const auto size = NoteField::toNumber(record.field(NoteRecord::FontSize));
-    if (size && *size > 0 && *size <= largestFontSize)
-        font.setPointSizeF(*size);
-    if (const auto bold = NoteField::toFlag(record.field(NoteRecord::Bold)))
-        font.setBold(*bold);
-    if (const auto italic = NoteField::toFlag(record.field(NoteRecord::Italic)))
-        font.setItalic(*italic);
-    return font;
-}
 
 QFont withPickerFont(QFont font, const PickerSettings &settings)
 {
@@ -71,12 +44,6 @@ QColor textColour(const QWidget *widget)
     return widget->palette().color(QPalette::WindowText);
 }
 
-std::optional<QColor> colourField(const NoteRecord &record, NoteRecord::Field field)
-{
-    const auto value = NoteField::toColour(record.field(field));
-    return value ? ColourRef::toColor(*value) : std::nullopt;
-}
-
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette colours = widget->palette();
@@ -87,28 +54,28 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_seams(seams), m_picker(picker),
-      m_twips(logicalDpiX()), m_editFont(QApplication::font("QPlainTextEdit"))
+      m_twips(logicalDpiX()), m_editFont(QApplication::font("QPlainTextEdit")),
+      m_mover(new NoteMover(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
     setMouseTracking(true);
-    setMinimumSize(minimumWindowSize());
-    const int border = 2 * ResizeBorder::width;
-    resize(m_twips.toPixels(innerWidth) + border, m_twips.toPixels(innerHeight) + border);
+    setMinimumSize(NoteLayout::minimumWindowSize());
+    resize(NoteLayout::designWindowSize(m_twips));
     createControls();
     connectSignals();
 }
 
 NoteWindow::~NoteWindow() = default;
 
+bool NoteWindow::isDragging() const
+{
+    return m_mover->isDragging();
+}
+
 QUrl NoteWindow::webPage()
 {
     return QUrl(QStringLiteral("http://quillnote.example/006/gear.shtml"));
-}
-
-QSize NoteWindow::minimumWindowSize()
-{
-    return QSize(2 * ResizeBorder::width + 16, 2 * ResizeBorder::width + 16);
 }
 
 void NoteWindow::createControls()
@@ -125,8 +92,6 @@ void NoteWindow::createControls()
     m_memoLabel = new MemoLabel(m_surface);
     m_memoLabel->setObjectName(QStringLiteral("memoLabel"));
 
-    m_layout.pictureWidth = 615;
-    m_layout.pictureHeight = 615;
     placeControls();
 }
 
@@ -182,17 +147,17 @@ void NoteWindow::connectSignals()
 
 void NoteWindow::load()
 {
-    const NoteRecord record = NoteFile::read(m_notePath);
-    applyPicture(record.field(NoteRecord::PicturePath));
-    applyGeometry(record);
-    applyBackgroundColour(record);
-    applyLabelFont(record);
-    setEditFont(withFontFields(m_editFont, record));
-    const auto paneShown = NoteField::toFlag(record.field(NoteRecord::WebPaneShown));
-    if (paneShown)
-        m_webPane->setVisible(*paneShown);
-    m_memoLabel->setText(record.field(NoteRecord::Memo));
-    applyBackgroundPicture(record.field(NoteRecord::BackgroundPath));
+    const NoteReading reading = NoteReading::fromRecord(NoteFile::read(m_notePath), m_twips);
+    applyPicture(reading.picturePath);
+    setGeometry(reading.geometry(geometry()));
+    if (reading.backgroundColour)
+        m_surface->setBackgroundColour(*reading.backgroundColour);
+    applyLabelFont(reading);
+    setEditFont(reading.font(m_editFont));
+    if (reading.webPaneShown)
+        m_webPane->setVisible(*reading.webPaneShown);
+    m_memoLabel->setText(reading.memo);
+    applyBackgroundPicture(reading.backgroundPath);
     m_webPane->navigate(webPage());
 }
 
@@ -212,33 +177,12 @@ void NoteWindow::applyPicture(const QString &path)
         m_picture->setPicture(path, *natural);
 }
 
-void NoteWindow::applyGeometry(const NoteRecord &record)
-{
-    const auto pixels = [this, &record](NoteRecord::Field field, int current) {
-        const auto twips = NoteField::toNumber(record.field(field));
-        const auto value = twips ? m_twips.toWindowPixels(*twips) : std::nullopt;
-        return value.value_or(current);
-    };
-    const QRect current = geometry();
-    const QRect wanted(pixels(NoteRecord::Left, current.x()), pixels(NoteRecord::Top, current.y()),
-                       pixels(NoteRecord::Width, current.width()),
-                       pixels(NoteRecord::Height, current.height()));
-    // A note too small to see or grab is given the smallest size; it keeps its place.
-    setGeometry(QRect(wanted.topLeft(), wanted.size().expandedTo(minimumWindowSize())));
-}
-
-void NoteWindow::applyBackgroundColour(const NoteRecord &record)
-{
-    if (const auto colour = colourField(record, NoteRecord::BackgroundColour))
-        m_surface->setBackgroundColour(*colour);
-}
-
 // The memo label takes the font and the text colour; the edit box keeps its own colours.
-void NoteWindow::applyLabelFont(const NoteRecord &record)
+void NoteWindow::applyLabelFont(const NoteReading &reading)
 {
-    m_memoLabel->setFont(withFontFields(m_memoLabel->font(), record));
-    if (const auto colour = colourField(record, NoteRecord::TextColour))
-        setTextColour(m_memoLabel, *colour);
+    m_memoLabel->setFont(reading.font(m_memoLabel->font()));
+    if (reading.textColour)
+        setTextColour(m_memoLabel, *reading.textColour);
 }
 
 void NoteWindow::applyBackgroundPicture(const QString &path)
@@ -277,17 +221,18 @@ NoteState NoteWindow::state() const
     return state;
 }
 
-void NoteWindow::save()
+NoteFile::Result NoteWindow::save()
 {
-    if (!m_discarded)
-        NoteFile::save(m_notePath, state().toRecord());
+    if (m_discarded)
+        return {true, {}};
+    return NoteFile::save(m_notePath, state().toRecord());
 }
 
 void NoteWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
-        save();
+        m_lastSave = save();
     }
     event->accept();
 }
@@ -295,7 +240,7 @@ void NoteWindow::closeEvent(QCloseEvent *event)
 void NoteWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const int border = ResizeBorder::width;
+    const int border = NoteLayout::borderWidth;
     m_surface->setGeometry(rect().adjusted(border, border, -border, -border));
     layoutNote();
 }
@@ -306,7 +251,7 @@ void NoteWindow::layoutNote()
     current.pictureWidth = m_twips.fromPixels(m_picture->width());
     current.pictureHeight = m_twips.fromPixels(m_picture->height());
     const NoteLayout::Frame frame{m_twips.fromPixels(width()), m_twips.fromPixels(height()),
-                                  pictureTop, m_pictureRatio, !m_webPane->isHidden()};
+                                  NoteLayout::pictureTop, m_pictureRatio, !m_webPane->isHidden()};
     m_layout = NoteLayout::fitted(current, frame, m_twips);
     placeControls();
     emit layoutDone();
@@ -314,20 +259,12 @@ void NoteWindow::layoutNote()
 
 void NoteWindow::placeControls()
 {
-    const auto px = [this](double twips) {
-        return m_twips.toPixels(twips);
-    };
-    m_picture->setGeometry(px(pictureLeft), px(pictureTop), px(m_layout.pictureWidth),
-                           px(m_layout.pictureHeight));
-    const QRect memo(px(memoLeft), px(m_layout.memoTop), px(m_layout.memoWidth),
-                     px(m_layout.memoHeight));
-    m_memoLabel->setGeometry(memo);
+    const NoteLayout::Placement placement = m_layout.placed(m_twips, m_surface->width());
+    m_picture->setGeometry(placement.picture);
+    m_memoLabel->setGeometry(placement.memo);
     if (m_memoEdit)
-        m_memoEdit->setGeometry(memo);
-    // The pane is nominally far wider than any note; only the part the note shows is made.
-    const int paneX = px(paneLeft);
-    const int paneWidth = qMin(px(m_layout.paneWidth), qMax(1, m_surface->width() - paneX));
-    m_webPane->setGeometry(paneX, px(m_layout.paneTop), paneWidth, px(paneHeight));
+        m_memoEdit->setGeometry(placement.memo);
+    m_webPane->setGeometry(placement.pane);
 }
 
 void NoteWindow::tileBackground()
@@ -369,62 +306,27 @@ void NoteWindow::endEdit()
 
 void NoteWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && startResize(event))
+    if (event->button() == Qt::LeftButton && m_mover->startResize(event))
         return;
-    if (event->button() == Qt::LeftButton)
-        m_dragging = true;
     if (event->button() == Qt::RightButton) {
         // A command of the menu may close the note; a closed note is not touched again.
         const QPointer<NoteWindow> alive(this);
-        showMenu(event->globalPosition().toPoint());
+        menu()->exec(event->globalPosition().toPoint());
         if (!alive || m_closed)
             return;
     }
-    m_grab = event->position();
+    m_mover->grab(event);
     endEdit();
-}
-
-void NoteWindow::showMenu(const QPoint &globalPos)
-{
-    menu()->exec(globalPos);
-}
-
-bool NoteWindow::startResize(const QMouseEvent *event)
-{
-    const Qt::Edges edges = ResizeBorder::edgesAt(event->position().toPoint(), size());
-    if (!edges)
-        return false;
-    if (windowHandle() && windowHandle()->startSystemResize(edges))
-        return true;
-    // The window manager would not resize the window: resize it by hand.
-    m_resizeEdges = edges;
-    m_resizeStart = geometry();
-    m_resizeGrab = event->globalPosition();
-    return true;
 }
 
 void NoteWindow::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_resizeEdges) {
-        const QPoint delta = (event->globalPosition() - m_resizeGrab).toPoint();
-        setGeometry(ResizeBorder::resized(m_resizeStart, m_resizeEdges, delta, minimumSize()));
-        return;
-    }
-    if (!m_dragging) {
-        // Moves without a button pass here all the time: the pointer is set only when it changes.
-        const Qt::CursorShape shape =
-            ResizeBorder::cursorFor(ResizeBorder::edgesAt(event->position().toPoint(), size()));
-        if (cursor().shape() != shape)
-            setCursor(shape);
-        return;
-    }
-    move((event->globalPosition() - m_grab).toPoint());
+    m_mover->follow(event);
 }
 
 void NoteWindow::mouseReleaseEvent(QMouseEvent *)
 {
-    m_dragging = false;
-    m_resizeEdges = {};
+    m_mover->release();
 }
 
 void NoteWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -496,10 +398,8 @@ void NoteWindow::discard()
         return;
     // From here on the note's file is never written again, deleted or not.
     m_discarded = true;
-    QFile::remove(m_notePath);
     // A file that could not be deleted would bring the note back at the next
     // start: the note stays open rather than seem gone.
-    if (QFile::exists(m_notePath))
-        return;
-    close();
+    if (NoteFile::remove(m_notePath))
+        close();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "notefile.h"
 #include "notelayout.h"
 #include "notestate.h"
 #include "platform/seams.h"
@@ -12,7 +13,8 @@
 class MemoEdit;
 class MemoLabel;
 class NoteMenu;
-class NoteRecord;
+class NoteMover;
+struct NoteReading;
 class NoteSurface;
 class Picker;
 class PictureView;
@@ -46,7 +48,9 @@ public:
     bool isClosed() const { return m_closed; }
     /** Whether the note was discarded; its file is never written again. */
     bool isDiscarded() const { return m_discarded; }
-    bool isDragging() const { return m_dragging; }
+    bool isDragging() const;
+    /** How the write at the note's close went. */
+    NoteFile::Result lastSave() const { return m_lastSave; }
     /** The note's pop-up menu. */
     NoteMenu *menu();
     /** The box the memo is edited in, hidden while the memo is not being edited. */
@@ -54,8 +58,6 @@ public:
 
     /** The address every web pane shows. */
     static QUrl webPage();
-    /** The smallest a note window gets, so that it can always be seen and grabbed. */
-    static QSize minimumWindowSize();
 
 signals:
     void layoutDone();
@@ -77,21 +79,17 @@ private:
     void connectSignals();
 
     void applyPicture(const QString &path);
-    void applyGeometry(const NoteRecord &record);
-    void applyBackgroundColour(const NoteRecord &record);
-    void applyLabelFont(const NoteRecord &record);
+    void applyLabelFont(const NoteReading &reading);
     void applyBackgroundPicture(const QString &path);
     void setBackgroundPicture(const QPixmap &picture, const QString &path);
     void setEditFont(const QFont &font);
-    void save();
+    NoteFile::Result save();
 
     void layoutNote();
     void placeControls();
     void tileBackground();
     void startEdit();
     void endEdit();
-    bool startResize(const QMouseEvent *event);
-    void showMenu(const QPoint &globalPos);
 
     void chooseFont();
     void chooseTextColour();
@@ -109,12 +107,9 @@ private:
     QString m_backgroundPath;
     QPixmap m_backgroundPicture;
     QFont m_editFont;
+    NoteMover *m_mover;
     NoteLayout m_layout;
-    bool m_dragging = false;
-    QPointF m_grab;
-    Qt::Edges m_resizeEdges;
-    QRect m_resizeStart;
-    QPointF m_resizeGrab;
+    NoteFile::Result m_lastSave;
     bool m_closed = false;
     bool m_discarded = false;
 

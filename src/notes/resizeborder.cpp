@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "resizeborder.h"
 
-Qt::Edges ResizeBorder::edgesAt(const QPoint &point, const QSize &size)
+namespace ResizeBorder {
+
+Qt::Edges edgesAt(const QPoint &point, const QSize &size)
 {
     Qt::Edges edges;
     if (point.x() < width)
@@ -15,8 +17,7 @@ Qt::Edges ResizeBorder::edgesAt(const QPoint &point, const QSize &size)
     return edges;
 }
 
-QRect ResizeBorder::resized(const QRect &start, Qt::Edges edges, const QPoint &delta,
-                            const QSize &minimum)
+QRect resized(const QRect &start, Qt::Edges edges, const QPoint &delta, const QSize &minimum)
 {
     QRect rect = start;
     if (edges & Qt::LeftEdge)
@@ -30,7 +31,7 @@ QRect ResizeBorder::resized(const QRect &start, Qt::Edges edges, const QPoint &d
     return rect;
 }
 
-Qt::CursorShape ResizeBorder::cursorFor(Qt::Edges edges)
+Qt::CursorShape cursorFor(Qt::Edges edges)
 {
     const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
     const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
@@ -43,3 +44,5 @@ Qt::CursorShape ResizeBorder::cursorFor(Qt::Edges edges)
         return Qt::SizeHorCursor;
     return vertical ? Qt::SizeVerCursor : Qt::ArrowCursor;
 }
+
+} // namespace ResizeBorder

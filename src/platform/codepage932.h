@@ -7,15 +7,13 @@
 /**
  * Text in code page 932 (Windows-31J), the encoding of note files.
  */
-class CodePage932 final
-{
-public:
-    /** Decodes @p bytes; invalid sequences become replacement characters. */
-    static QString decode(QByteArrayView bytes);
+namespace CodePage932 {
+/** Decodes @p bytes; invalid sequences become replacement characters. */
+QString decode(QByteArrayView bytes);
 
-    /**
-     * Encodes @p text. A character that code page 932 cannot hold is written as "?".
-     * @p lossless, when given, tells whether every character had a mapping.
-     */
-    static QByteArray encode(const QString &text, bool *lossless = nullptr);
-};
+/**
+ * Encodes @p text. A character that code page 932 cannot hold is written as "?".
+ * @p lossless, when given, tells whether every character had a mapping.
+ */
+QByteArray encode(const QString &text, bool *lossless = nullptr);
+} // namespace CodePage932

@@ -21,10 +21,10 @@ void DesktopSetup::prepare()
                 (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --renderer-process-limit=1").trimmed());
 }
 
-void DesktopSetup::registerFonts()
+void DesktopSetup::registerFonts(const QString &defaultMemoFont)
 {
     // The default memo font names a Windows font; the note keeps that name and
     // shows it in the Japanese font of the same metrics that the desktop has.
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(defaultMemoFont, QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
 }

@@ -13,7 +13,6 @@ public:
     /** Twips per pixel for a screen of @p logicalDpi dots per inch (15 at 96). */
     explicit Twips(double logicalDpi = 96.0);
 
-    double perPixel() const { return m_perPixel; }
     /** Whole pixels for a length in twips, rounded to the nearest. */
     int toPixels(double twips) const;
     /** The length in twips of @p pixels. */

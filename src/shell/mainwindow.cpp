@@ -7,13 +7,13 @@
 #include "platform/clock.h"
 #include "platform/droppedfiles.h"
 #include "platform/messagebox.h"
+#include "platform/quitsignals.h"
 #include "platform/singleinstance.h"
 #include "platform/windowposition.h"
 #include "startuphold.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QPainter>
@@ -103,10 +103,18 @@ bool MainWindow::start()
     createTrayIcon();
     openAllNotes();
     show();
-    // However the application ends (the desktop session ending, say), every
-    // note is saved, as closing the window does.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::shutdown);
+    connectExits();
     return true;
+}
+
+// Every way into the exit runs shutdown() once: closing this window (its
+// close event), the application ending (the desktop session ending, say),
+// and SIGTERM, SIGINT or SIGHUP.
+void MainWindow::connectExits()
+{
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::shutdown);
+    auto *quitSignals = new QuitSignals(this);
+    connect(quitSignals, &QuitSignals::quitRequested, this, &MainWindow::shutdown);
 }
 
 void MainWindow::createTrayIcon()
@@ -125,12 +133,9 @@ void MainWindow::createTrayIcon()
 
 void MainWindow::openAllNotes()
 {
-    const QDir folder(m_seams.folder);
-    const QStringList names =
-        folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     StartupHold *hold = StartupHold::begin();
-    for (const QString &name : names)
-        if (NoteWindow *note = openNote(folder.filePath(name)))
+    for (const QString &path : NoteFile::notesIn(m_seams.folder))
+        if (NoteWindow *note = openNote(path))
             hold->watch(note);
     hold->releaseWhenPainted(startupPictureHold);
 }

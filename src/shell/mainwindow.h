@@ -33,7 +33,8 @@ public:
     /**
      * Starts the program: refuses a second copy with a notice, adds the tray
      * icon and opens every note of the program folder; from then on the end
-     * of the application (the desktop session ending) runs shutdown(). False
+     * of the application (the desktop session ending) and the signals that
+     * ask a program to end run shutdown(), as closing the window does. False
      * when another copy already runs; nothing has changed then.
      */
     bool start();
@@ -73,6 +74,7 @@ protected:
 private:
     void createControls();
     void createTrayIcon();
+    void connectExits();
     void openAllNotes();
     void closeAllNotes();
     void createNote(const QString &picturePath);

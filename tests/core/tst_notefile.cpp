@@ -135,11 +135,10 @@ void TestNoteFile::fullDiskLeavesTheOldFileWhole()
     const rlimit unlimited = limit;
     limit.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    QString error;
-    const bool saved = NoteFile::save(path, memoRecord(QString(100000, u'x')), &error);
+    const NoteFile::Result saved = NoteFile::save(path, memoRecord(QString(100000, u'x')));
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
     QVERIFY(!saved);
-    QVERIFY(!error.isEmpty());
+    QVERIFY(!saved.error.isEmpty());
     QCOMPARE(contents(path), old);
     QCOMPARE(QDir(m_dir.path()).entryList({"full.dat*"}, QDir::Files | QDir::Hidden),
              QStringList{"full.dat"});

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "notes/notelayout.h"
+#include "notes/resizeborder.h"
 #include "notes/tileplan.h"
 #include "platform/twips.h"
 
@@ -14,6 +15,9 @@ private slots:
     void refusesNegativeHeights();
     void refusesNegativeWidths();
     void roundsLengthsThatAreReadBack();
+    void placesControlsInPixels();
+    void resizesByHand_data();
+    void resizesByHand();
     void plansTiles_data();
     void plansTiles();
 };
@@ -83,6 +87,46 @@ void TestNoteLayout::roundsLengthsThatAreReadBack()
     QCOMPARE(odd.pictureWidth, 2580.0);
     QCOMPARE(odd.pictureHeight, 2580.0);
     QCOMPARE(odd.memoWidth, 2587.0);
+}
+
+void TestNoteLayout::placesControlsInPixels()
+{
+    const NoteLayout layout =
+        NoteLayout::fitted(NoteLayout(), frame(3000, 3000, 0.75f, false), twips);
+    const NoteLayout::Placement placement = layout.placed(twips, 192);
+    QCOMPARE(placement.picture, QRect(10, 10, 172, 129));
+    QCOMPARE(placement.memo, QRect(10, 146, 172, 36));
+    // The pane starts 2 px left of the inner area and is cut to what the note shows.
+    QCOMPARE(placement.pane, QRect(-2, 170, 194, 63));
+    QCOMPARE(layout.placed(twips, -10).pane.width(), 1);
+    QCOMPARE(NoteLayout::designWindowSize(twips), QSize(320, 237));
+}
+
+void TestNoteLayout::resizesByHand_data()
+{
+    QTest::addColumn<int>("edges");
+    QTest::addColumn<QPoint>("delta");
+    QTest::addColumn<QRect>("resized");
+    const int left = Qt::LeftEdge, top = Qt::TopEdge;
+    const int right = Qt::RightEdge, bottom = Qt::BottomEdge;
+    QTest::newRow("right wider") << right << QPoint(30, 99) << QRect(100, 100, 230, 150);
+    QTest::newRow("bottom shorter") << bottom << QPoint(99, -50) << QRect(100, 100, 200, 100);
+    QTest::newRow("left keeps the right edge")
+        << left << QPoint(-20, 0) << QRect(80, 100, 220, 150);
+    QTest::newRow("top-left corner") << (top | left) << QPoint(10, 20) << QRect(110, 120, 190, 130);
+    QTest::newRow("left past the minimum") << left << QPoint(500, 0) << QRect(276, 100, 24, 150);
+    QTest::newRow("top past the minimum") << top << QPoint(0, 500) << QRect(100, 226, 200, 24);
+    QTest::newRow("bottom-right past it")
+        << (bottom | right) << QPoint(-900, -900) << QRect(100, 100, 24, 24);
+}
+
+void TestNoteLayout::resizesByHand()
+{
+    QFETCH(int, edges);
+    QFETCH(QPoint, delta);
+    QFETCH(QRect, resized);
+    const QRect start(100, 100, 200, 150);
+    QCOMPARE(ResizeBorder::resized(start, Qt::Edges(edges), delta, QSize(24, 24)), resized);
 }
 
 void TestNoteLayout::plansTiles_data()

@@ -5,7 +5,6 @@
 #include "notes/pictureview.h"
 #include "platform/codepage932.h"
 #include "platform/picturepool.h"
-#include "platform/quitsignals.h"
 #include "platform/singleinstance.h"
 #include "shell/mainwindow.h"
 #include "shell/startuphold.h"
@@ -299,8 +298,6 @@ void TestMainWindow::quitSignalRunsTheSameExit()
 {
     QVERIFY(NoteFiles::write(path("1.dat"), newNoteBytes(QString())));
     startWindow();
-    QuitSignals signalsToQuit;
-    connect(&signalsToQuit, &QuitSignals::quitRequested, m_window.get(), &MainWindow::shutdown);
     QSignalSpy finished(m_window.get(), &MainWindow::finished);
     ::raise(SIGTERM);
     QTRY_COMPARE(finished.count(), 1);

@@ -138,7 +138,7 @@ void TestNoteLoadSave::unreadableFileOpensSmallButVisible()
     NoteWindow *note = fixture.open("folder.dat");
     QVERIFY(note);
     QCOMPARE(note->pos(), QPoint(0, 0));
-    QCOMPARE(note->size(), NoteWindow::minimumWindowSize());
+    QCOMPARE(note->size(), NoteLayout::minimumWindowSize());
     QCOMPARE(note->findChild<NoteSurface *>("surface")->backgroundColour(), QColor(Qt::black));
     QCOMPARE(note->state().memo, QString());
 }
@@ -266,8 +266,8 @@ void TestNoteLoadSave::survivesHostileInputs()
     QVERIFY(note);
     QVERIFY(timer.elapsed() < 20000);
     QCOMPARE(NoteFiles::read(fixture.path("h.dat")), bytes);
-    QVERIFY(note->width() >= NoteWindow::minimumWindowSize().width());
-    QVERIFY(note->height() >= NoteWindow::minimumWindowSize().height());
+    QVERIFY(note->width() >= NoteLayout::minimumWindowSize().width());
+    QVERIFY(note->height() >= NoteLayout::minimumWindowSize().height());
     const NoteState shown = note->state();
     note->close();
     QCOMPARE(NoteFile::read(fixture.path("h.dat")), shown.toRecord());
