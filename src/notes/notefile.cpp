@@ -2,6 +2,7 @@
 #include "notefile.h"
 
 #include "decimaltext.h"
+#include "platform/filesystem.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -31,14 +32,26 @@ QString nameFor(double seconds)
     return DecimalText::format(seconds, 15) + QLatin1String(".dat");
 }
 
-NoteFile::Result write(const QString &path, const NoteRecord &record)
+constexpr int readAttempts = 4;
+
+// What went wrong with the last step on @p file: its own error, or what the system said.
+QString problem(const QFileDevice &file, const QString &systemReason)
+{
+    return systemReason.isEmpty() ? file.errorString() : systemReason;
+}
+
+// A new file beside the old one, renamed over it once every byte is on the
+// disk: the data waits in a buffer until the flush, so a full disk is seen
+// before the old file is replaced.
+NoteFile::Result writeReplacing(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(path, file.errorString());
-    const QByteArray bytes = record.toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        const QString message = file.errorString();
+    QString reason;
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        !(reason = FileSystem::syncToDisk(file.handle())).isEmpty()) {
+        const QString message = problem(file, reason);
         file.cancelWriting();
         return fail(path, message);
     }
@@ -46,20 +59,82 @@ NoteFile::Result write(const QString &path, const NoteRecord &record)
         return fail(path, file.errorString());
     return {true, {}};
 }
+
+// The old file rewritten where it stands, its space taken first so that a
+// full disk stops the write before any byte of the note changes.
+NoteFile::Result writeInPlace(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return fail(path, file.errorString());
+    QString reason = FileSystem::reserve(file.handle(), bytes.size());
+    if (!reason.isEmpty())
+        return fail(path, reason);
+    if (file.write(bytes) != bytes.size() || !file.resize(bytes.size()) || !file.flush() ||
+        !(reason = FileSystem::syncToDisk(file.handle())).isEmpty())
+        return fail(path, problem(file, reason));
+    return {true, {}};
+}
+
+bool folderTakesNewFiles(const QString &path)
+{
+    return QFileInfo(QFileInfo(path).absolutePath()).isWritable();
+}
+
+NoteFile::Result write(const QString &path, const NoteRecord &record)
+{
+    const QByteArray bytes = record.toBytes();
+    if (bytes.size() > NoteFile::readLimit)
+        return fail(path, QStringLiteral("the note is larger than a note file may be"));
+    // A link is written through to the note file it names.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+    if (info.exists() && (FileSystem::linkCount(target) > 1 || !folderTakesNewFiles(target)))
+        return writeInPlace(target, bytes);
+    return writeReplacing(target, bytes);
+}
+
+bool isNoteName(const QString &path)
+{
+    return path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive);
+}
+
+// The size and time of the file at @p path, to tell whether it changed.
+std::pair<qint64, QDateTime> stamp(const QString &path)
+{
+    const QFileInfo info(path);
+    return {info.size(), info.lastModified()};
+}
 } // namespace
 
 Q_LOGGING_CATEGORY(lcNoteFile, "quillnote.notefile", QtWarningMsg)
 
+NoteFile::Contents NoteFile::load(const QString &path)
+{
+    QByteArray bytes;
+    for (int attempt = 0; attempt < readAttempts; ++attempt) {
+        // Only a regular file is opened: a fifo or a device would block or never end.
+        if (!QFileInfo(path).isFile())
+            return {};
+        const auto before = stamp(path);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        // Read as much as the file holds, not a buffer of the largest size allowed.
+        bytes = file.read(qBound<qint64>(0, file.size(), readLimit));
+        if (stamp(path) != before)
+            continue;
+        const bool whole = bytes.size() == before.first;
+        return {NoteRecord::fromBytes(bytes), whole && NoteRecord::holdsRecord(bytes)};
+    }
+    qCWarning(lcNoteFile, "%s kept changing while it was read",
+              qUtf8Printable(QDir::toNativeSeparators(path)));
+    return {NoteRecord::fromBytes(bytes), false};
+}
+
 NoteRecord NoteFile::read(const QString &path)
 {
-    // Only a regular file is opened: a fifo or a device would block or never end.
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // Read as much as the file holds, not a buffer of the largest size allowed.
-    return NoteRecord::fromBytes(file.read(qBound<qint64>(0, file.size(), readLimit)));
+    return load(path).record;
 }
 
 NoteFile::Result NoteFile::save(const QString &path, const NoteRecord &record)
@@ -74,6 +149,8 @@ NoteFile::Result NoteFile::save(const QString &path, const NoteRecord &record)
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (!info.isWritable() || !(info.permissions() & anyWrite))
         return fail(path, QStringLiteral("the file is read-only"));
+    if (info.isSymLink() && !isNoteName(info.canonicalFilePath()))
+        return fail(path, QStringLiteral("the file is a link to a file that is no note"));
     return write(path, record);
 }
 

@@ -19,7 +19,19 @@ Q_DECLARE_LOGGING_CATEGORY(lcNoteFile)
  */
 namespace NoteFile {
 /** The most of a note file that is read; a longer file is read only this far. */
-constexpr qint64 readLimit = 32 * 1024 * 1024;
+constexpr qint64 readLimit = 128 * 1024 * 1024;
+
+/** What a note file held, and whether the program may write over it. */
+struct Contents
+{
+    NoteRecord record;
+    /**
+     * The file was read whole, did not change while it was read, and holds a
+     * record. A note read from any other file leaves it as it is until the
+     * user changes that note.
+     */
+    bool trusted = false;
+};
 
 /** How a write went: done, or the reason it was not. */
 struct Result
@@ -30,13 +42,22 @@ struct Result
     explicit operator bool() const { return done; }
 };
 
-/** The record of the file at @p path; one that cannot be read gives empty fields. */
+/**
+ * The record of the file at @p path; one that cannot be read gives empty
+ * fields. A file that changes while it is read is read again, a few times.
+ */
+Contents load(const QString &path);
+/** The record that load() gives. */
 NoteRecord read(const QString &path);
 
 /**
  * Writes @p record over the note file at @p path, but only while that file
  * can still be read and written: a note whose file is gone is not written
- * again, and a read-only note file stays as it is.
+ * again, a read-only note file stays as it is, and a link is followed only
+ * to another note file. The old file stays whole until the new one is on the
+ * disk; where the folder takes no new file, or the file has other names
+ * (hard links), it is rewritten in place, after its space is reserved. A
+ * record larger than a read takes is not written.
  */
 [[nodiscard]] Result save(const QString &path, const NoteRecord &record);
 

@@ -15,7 +15,8 @@ bool NoteMover::startResize(const QMouseEvent *event)
     if (!edges)
         return false;
     QWindow *handle = m_window->windowHandle();
-    if (handle && handle->startSystemResize(edges))
+    m_systemResize = handle && handle->startSystemResize(edges);
+    if (m_systemResize)
         return true;
     // The window manager would not resize the window: resize it by hand.
     m_resizeEdges = edges;
@@ -26,6 +27,7 @@ bool NoteMover::startResize(const QMouseEvent *event)
 
 void NoteMover::grab(const QMouseEvent *event)
 {
+    m_systemResize = false;
     if (event->button() == Qt::LeftButton)
         m_dragging = true;
     m_grab = event->position();
@@ -39,10 +41,13 @@ void NoteMover::follow(const QMouseEvent *event)
             ResizeBorder::resized(m_resizeStart, m_resizeEdges, delta, m_window->minimumSize()));
         return;
     }
-    if (m_dragging)
+    if (m_dragging) {
         m_window->move((event->globalPosition() - m_grab).toPoint());
-    else
-        showEdgesAt(event->position());
+        return;
+    }
+    if (event->buttons() == Qt::NoButton)
+        m_systemResize = false;
+    showEdgesAt(event->position());
 }
 
 // Moves without a button pass here all the time: the pointer is set only when it changes.

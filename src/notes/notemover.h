@@ -30,6 +30,12 @@ public:
     void release();
 
     bool isDragging() const { return m_dragging; }
+    /**
+     * Whether the window manager is resizing the window for the user: from a
+     * press on the border until the pointer moves over the window again with
+     * no button down.
+     */
+    bool isResizingBySystem() const { return m_systemResize; }
 
 signals:
     /** A drag or a resize by hand has ended. */
@@ -40,6 +46,7 @@ private:
 
     QWidget *m_window;
     bool m_dragging = false;
+    bool m_systemResize = false;
     QPointF m_grab;
     Qt::Edges m_resizeEdges;
     QRect m_resizeStart;

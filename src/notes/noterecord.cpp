@@ -9,9 +9,6 @@
 namespace {
 const QByteArray exactMarker = QByteArrayLiteral("~quillnote-exact");
 const QString lineBreakTag = QStringLiteral("<br>");
-// A field longer than this is cut: no note holds that much, and a hostile file
-// must not cost unbounded memory.
-constexpr qsizetype fieldLimit = 4 * 1024 * 1024;
 
 QByteArray checksum(QByteArrayView bytes)
 {
@@ -60,12 +57,24 @@ NoteRecord::Line NoteRecord::readLine(QByteArrayView bytes)
         qsizetype end = at;
         while (end < bytes.size() && bytes[end] != ',' && !isLineEnd(bytes[end]))
             ++end;
-        line.fields[index] = CodePage932::decode(bytes.sliced(at, qMin(end - at, fieldLimit)));
+        line.fields[index] = CodePage932::decode(bytes.sliced(at, end - at));
         at = end < bytes.size() ? end + separatorLength(bytes, end) : end;
     }
     line.fields[Memo].replace(lineBreakTag, QLatin1String("\n"));
     line.end = at;
     return line;
+}
+
+bool NoteRecord::holdsRecord(QByteArrayView bytes)
+{
+    qsizetype commas = 0;
+    for (const char c : bytes) {
+        if (isLineEnd(c))
+            break;
+        if (c == ',' && ++commas == FieldCount - 1)
+            return true;
+    }
+    return false;
 }
 
 NoteRecord NoteRecord::fromBytes(QByteArrayView bytes)

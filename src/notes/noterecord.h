@@ -43,7 +43,12 @@ public:
     QString field(Field index) const { return m_fields[index]; }
     void setField(Field index, const QString &text) { m_fields[index] = text; }
 
-    /** Reads the record from the start of a note file's bytes. */
+    /**
+     * Whether @p bytes start with a line of all fourteen fields, as every
+     * note file that the program writes does.
+     */
+    static bool holdsRecord(QByteArrayView bytes);
+    /** Reads the record from the start of a note file's bytes; missing fields are empty. */
     static NoteRecord fromBytes(QByteArrayView bytes);
     /** The bytes of the note file that holds this record. */
     QByteArray toBytes() const;

@@ -24,10 +24,17 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 const QString discardQuestion =
     QStringLiteral("この付箋紙を削除します。メモの内容は失われます。よろしいですか？");
+
+// A completed change reaches the disk this long after it, so that changes
+// made together are written once.
+constexpr std::chrono::milliseconds saveDelay{500};
+// Typed text is written once the typing pauses this long.
+constexpr std::chrono::milliseconds typingPause{2000};
 
 QFont withPickerFont(QFont font, const PickerSettings &settings)
 {
@@ -55,7 +62,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
 NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_seams(seams), m_picker(picker),
       m_twips(logicalDpiX()), m_editFont(QApplication::font("QPlainTextEdit")),
-      m_mover(new NoteMover(this))
+      m_mover(new NoteMover(this)), m_saveTimer(new QTimer(this)), m_typingTimer(new QTimer(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
@@ -108,6 +115,7 @@ MemoEdit *NoteWindow::memoEdit()
     m_memoEdit->setGeometry(m_memoLabel->geometry());
     m_memoEdit->stackUnder(m_memoLabel);
     connect(m_memoEdit, &MemoEdit::focusLost, this, &NoteWindow::endEdit);
+    connect(m_memoEdit, &MemoEdit::textChanged, m_typingTimer, qOverload<>(&QTimer::start));
     return m_memoEdit;
 }
 
@@ -143,11 +151,21 @@ void NoteWindow::createMenu()
 void NoteWindow::connectSignals()
 {
     connect(m_memoLabel, &MemoLabel::clicked, this, &NoteWindow::startEdit);
+    connect(m_mover, &NoteMover::gestureEnded, this, &NoteWindow::noteChanged);
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(saveDelay);
+    connect(m_saveTimer, &QTimer::timeout, this, &NoteWindow::writeIfChanged);
+    m_typingTimer->setSingleShot(true);
+    m_typingTimer->setInterval(typingPause);
+    connect(m_typingTimer, &QTimer::timeout, this, &NoteWindow::noteChanged);
 }
 
 void NoteWindow::load()
 {
-    const NoteReading reading = NoteReading::fromRecord(NoteFile::read(m_notePath), m_twips);
+    const NoteFile::Contents contents = NoteFile::load(m_notePath);
+    m_written = contents.record;
+    m_keepFile = !contents.trusted;
+    const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
     applyPicture(reading.picturePath);
     setGeometry(reading.geometry(geometry()));
     if (reading.backgroundColour)
@@ -159,6 +177,7 @@ void NoteWindow::load()
     m_memoLabel->setText(reading.memo);
     applyBackgroundPicture(reading.backgroundPath);
     m_webPane->navigate(webPage());
+    m_loaded = state();
 }
 
 // The picture's natural size comes from its header, and the ratio from that
@@ -216,22 +235,47 @@ NoteState NoteWindow::state() const
     state.bold = font.bold();
     state.italic = font.italic();
     state.webPaneShown = !m_webPane->isHidden();
-    state.memo = m_memoLabel->text();
+    // Text typed into the edit box is the memo, also before the edit ends.
+    const bool editing = m_memoEdit && !m_memoEdit->isHidden();
+    state.memo = editing ? m_memoEdit->toPlainText() : m_memoLabel->text();
     state.backgroundPath = m_backgroundPath;
     return state;
 }
 
 NoteFile::Result NoteWindow::save()
 {
-    if (m_discarded)
+    if (m_discarded || m_keepFile)
         return {true, {}};
-    return NoteFile::save(m_notePath, state().toRecord());
+    const NoteRecord record = state().toRecord();
+    const NoteFile::Result result = NoteFile::save(m_notePath, record);
+    if (result)
+        m_written = record;
+    return result;
+}
+
+void NoteWindow::noteChanged()
+{
+    if (m_closed || m_discarded)
+        return;
+    // A file that did not read is left alone until the note differs from what it showed.
+    if (m_keepFile && state() == m_loaded)
+        return;
+    m_keepFile = false;
+    m_saveTimer->start();
+}
+
+void NoteWindow::writeIfChanged()
+{
+    if (!m_closed && state().toRecord() != m_written)
+        m_lastSave = save();
 }
 
 void NoteWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_closed) {
         m_closed = true;
+        m_saveTimer->stop();
+        m_typingTimer->stop();
         m_lastSave = save();
     }
     event->accept();
@@ -243,6 +287,8 @@ void NoteWindow::resizeEvent(QResizeEvent *event)
     const int border = NoteLayout::borderWidth;
     m_surface->setGeometry(rect().adjusted(border, border, -border, -border));
     layoutNote();
+    if (m_mover->isResizingBySystem())
+        noteChanged();
 }
 
 void NoteWindow::layoutNote()
@@ -289,6 +335,7 @@ void NoteWindow::startEdit()
 {
     MemoEdit *edit = memoEdit();
     edit->setPlainText(m_memoLabel->text());
+    m_typingTimer->stop(); // the text put in is no typing
     edit->show();
     activateWindow();
     edit->setFocus(Qt::MouseFocusReason);
@@ -302,6 +349,8 @@ void NoteWindow::endEdit()
     m_memoLabel->setText(m_memoEdit->toPlainText());
     m_memoEdit->hide();
     m_memoLabel->show();
+    m_typingTimer->stop();
+    noteChanged();
 }
 
 void NoteWindow::mousePressEvent(QMouseEvent *event)
@@ -347,6 +396,7 @@ void NoteWindow::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     setBackgroundPicture(picture, path);
+    noteChanged();
 }
 
 void NoteWindow::chooseFont()
@@ -361,6 +411,7 @@ void NoteWindow::chooseFont()
     m_picker->showFont(this);
     m_memoLabel->setFont(withPickerFont(m_memoLabel->font(), m_picker->settings()));
     setEditFont(withPickerFont(m_editFont, m_picker->settings()));
+    noteChanged();
 }
 
 void NoteWindow::chooseTextColour()
@@ -369,6 +420,7 @@ void NoteWindow::chooseTextColour()
     m_picker->showColour(this);
     if (const auto colour = ColourRef::toColor(m_picker->settings().colour))
         setTextColour(m_memoLabel, *colour);
+    noteChanged();
 }
 
 void NoteWindow::chooseBackgroundColour()
@@ -377,6 +429,7 @@ void NoteWindow::chooseBackgroundColour()
     m_picker->showColour(this);
     if (const auto colour = ColourRef::toColor(m_picker->settings().colour))
         m_surface->setBackgroundColour(*colour);
+    noteChanged();
 }
 
 void NoteWindow::cancelBackgroundPicture()
@@ -384,12 +437,14 @@ void NoteWindow::cancelBackgroundPicture()
     m_surface->clearTiles();
     m_backgroundPicture = QPixmap();
     m_backgroundPath.clear();
+    noteChanged();
 }
 
 void NoteWindow::toggleWebPane()
 {
     m_webPane->setVisible(m_webPane->isHidden());
     layoutNote();
+    noteChanged();
 }
 
 void NoteWindow::discard()

@@ -18,13 +18,16 @@ struct NoteReading;
 class NoteSurface;
 class Picker;
 class PictureView;
+class QTimer;
 class WebPane;
 
 /**
  * One note on the desktop: a frameless window with its picture, its memo and
  * a web pane along the bottom, over a surface of a colour and tiled
- * background pictures. It loads its note file when it opens and writes it
- * back when it closes; in between the window holds the note.
+ * background pictures. It loads its note file when it opens, writes it
+ * soon after each change that the user completes (a drag, a resize, an
+ * edit, a menu command, a drop, a pause in typing) when it differs from
+ * what the file holds, and writes it again when it closes.
  */
 class NoteWindow final : public QWidget
 {
@@ -49,7 +52,7 @@ public:
     /** Whether the note was discarded; its file is never written again. */
     bool isDiscarded() const { return m_discarded; }
     bool isDragging() const;
-    /** How the write at the note's close went. */
+    /** How the note's last write went. */
     NoteFile::Result lastSave() const { return m_lastSave; }
     /** The note's pop-up menu. */
     NoteMenu *menu();
@@ -84,6 +87,8 @@ private:
     void setBackgroundPicture(const QPixmap &picture, const QString &path);
     void setEditFont(const QFont &font);
     NoteFile::Result save();
+    void noteChanged();
+    void writeIfChanged();
 
     void layoutNote();
     void placeControls();
@@ -108,6 +113,15 @@ private:
     QPixmap m_backgroundPicture;
     QFont m_editFont;
     NoteMover *m_mover;
+    QTimer *m_saveTimer;
+    QTimer *m_typingTimer;
+    /** What the note file was last read or written with. */
+    NoteRecord m_written;
+    /** The file did not read as a whole record: it is left alone until the user changes the note.
+     */
+    bool m_keepFile = false;
+    /** What the note showed when it had loaded. */
+    NoteState m_loaded;
     NoteLayout m_layout;
     NoteFile::Result m_lastSave;
     bool m_closed = false;

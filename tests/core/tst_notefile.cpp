@@ -12,6 +12,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QByteArray contents(const QString &path)
@@ -45,7 +46,13 @@ private slots:
     void savesOnlyAnExistingWritableFile();
     void readsAnUnreadableFileAsEmpty();
     void readsAHugeFileOnlySoFar();
+    void fullDiskLeavesTheOldFileWhole_data();
     void fullDiskLeavesTheOldFileWhole();
+    void trustsOnlyWholeRecords_data();
+    void trustsOnlyWholeRecords();
+    void writesWhatItReadsBackWhole();
+    void followsLinksOnlyToNotes();
+    void savesInAFolderThatTakesNoNewFile();
 
 private:
     QTemporaryDir m_dir;
@@ -115,33 +122,131 @@ void TestNoteFile::readsAHugeFileOnlySoFar()
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         const QByteArray block(1024 * 1024, 'x');
-        for (int i = 0; i < 50; ++i)
+        for (qint64 i = 0; i <= NoteFile::readLimit / block.size(); ++i)
             QCOMPARE(file.write(block), block.size());
     }
-    const NoteRecord record = NoteFile::read(path);
-    QCOMPARE(record.field(NoteRecord::PicturePath).size(), 4 * 1024 * 1024);
-    QVERIFY(record.field(NoteRecord::Left).isEmpty());
+    const NoteFile::Contents contents = NoteFile::load(path);
+    QCOMPARE(contents.record.field(NoteRecord::PicturePath).size(), NoteFile::readLimit);
+    QVERIFY(contents.record.field(NoteRecord::Left).isEmpty());
+    QVERIFY(!contents.trusted);
+}
+
+void TestNoteFile::fullDiskLeavesTheOldFileWhole_data()
+{
+    QTest::addColumn<int>("memoLength");
+    QTest::addColumn<int>("fileLimit");
+    QTest::addColumn<bool>("hardLink");
+    QTest::newRow("larger than the write buffer") << 100000 << 4096 << false;
+    // The record waits in the write buffer: the disk is found full only when it is flushed.
+    QTest::newRow("within the write buffer") << 40 << 16 << false;
+    QTest::newRow("rewritten in place") << 100000 << 4096 << true;
 }
 
 void TestNoteFile::fullDiskLeavesTheOldFileWhole()
 {
-    const QString path = m_dir.filePath("full.dat");
+    QFETCH(int, memoLength);
+    QFETCH(int, fileLimit);
+    QFETCH(bool, hardLink);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("full.dat");
     const QByteArray old = memoRecord("old").toBytes();
     writeBytes(path, old);
-    // The disk fills up: no file may grow past 4 KiB while the note saves.
+    if (hardLink)
+        QCOMPARE(::link(qPrintable(path), qPrintable(dir.filePath("other.dat"))), 0);
+    // The disk fills up: no file may grow past the limit while the note saves.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
     const rlimit unlimited = limit;
-    limit.rlim_cur = 4096;
+    limit.rlim_cur = rlim_t(fileLimit);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const NoteFile::Result saved = NoteFile::save(path, memoRecord(QString(100000, u'x')));
+    const NoteFile::Result saved = NoteFile::save(path, memoRecord(QString(memoLength, u'x')));
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
     QVERIFY(!saved);
     QVERIFY(!saved.error.isEmpty());
     QCOMPARE(contents(path), old);
-    QCOMPARE(QDir(m_dir.path()).entryList({"full.dat*"}, QDir::Files | QDir::Hidden),
-             QStringList{"full.dat"});
+    QStringList expected{"full.dat"};
+    if (hardLink)
+        expected.append("other.dat");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
+    // Nor does a new note leave a file behind.
+    limit.rlim_cur = 16;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const NoteFile::Result created = NoteFile::create(dir.filePath("new.dat"), memoRecord("x"));
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    QVERIFY(!created);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
+}
+
+void TestNoteFile::trustsOnlyWholeRecords_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("a saved note") << memoRecord("m").toBytes() << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("cut short") << memoRecord("m").toBytes().left(20) << false;
+    QTest::newRow("thirteen fields") << QByteArray("a,1,1,1,1,0,f,9,0,0,0,0,m\r\n") << false;
+    QTest::newRow("fourteen, no line end") << QByteArray("a,1,1,1,1,0,f,9,0,0,0,0,m,") << true;
+}
+
+void TestNoteFile::trustsOnlyWholeRecords()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, trusted);
+    const QString path = m_dir.filePath("t.dat");
+    writeBytes(path, bytes);
+    QCOMPARE(NoteFile::load(path).trusted, trusted);
+}
+
+void TestNoteFile::writesWhatItReadsBackWhole()
+{
+    const QString path = m_dir.filePath("long.dat");
+    writeBytes(path, "old\r\n");
+    // 5 MiB of memo, half of it outside code page 932: every character comes back.
+    const QString memo = QString(5 * 512 * 1024, u'付') + QString(5 * 512 * 1024, u'é');
+    QVERIFY(NoteFile::save(path, memoRecord(memo)));
+    const NoteFile::Contents back = NoteFile::load(path);
+    QVERIFY(back.trusted);
+    QCOMPARE(back.record.field(NoteRecord::Memo), memo);
+    // A record larger than a read takes is not written at all.
+    const QByteArray before = contents(path);
+    QVERIFY(!NoteFile::save(path, memoRecord(QString(NoteFile::readLimit + 1, u'x'))));
+    QCOMPARE(contents(path), before);
+}
+
+void TestNoteFile::followsLinksOnlyToNotes()
+{
+    QTemporaryDir elsewhere;
+    const QString note = elsewhere.filePath("kept.dat");
+    const QString other = elsewhere.filePath("settings.conf");
+    writeBytes(note, "old\r\n");
+    writeBytes(other, "key=value\r\nmore=lines\r\n");
+    QVERIFY(QFile::link(note, m_dir.filePath("to-note.dat")));
+    QVERIFY(QFile::link(other, m_dir.filePath("to-other.dat")));
+    QVERIFY(NoteFile::save(m_dir.filePath("to-note.dat"), memoRecord("through")));
+    QCOMPARE(NoteFile::read(note).field(NoteRecord::Memo), QStringLiteral("through"));
+    QVERIFY(QFileInfo(m_dir.filePath("to-note.dat")).isSymLink());
+    QVERIFY(!NoteFile::save(m_dir.filePath("to-other.dat"), memoRecord("never")));
+    QCOMPARE(contents(other), QByteArray("key=value\r\nmore=lines\r\n"));
+    // A note with two names keeps both the same.
+    QCOMPARE(::link(qPrintable(note), qPrintable(m_dir.filePath("second.dat"))), 0);
+    QVERIFY(NoteFile::save(m_dir.filePath("second.dat"), memoRecord("both")));
+    QCOMPARE(contents(note), contents(m_dir.filePath("second.dat")));
+    QCOMPARE(NoteFile::read(note).field(NoteRecord::Memo), QStringLiteral("both"));
+}
+
+void TestNoteFile::savesInAFolderThatTakesNoNewFile()
+{
+    const QString folder = m_dir.filePath("locked");
+    QVERIFY(QDir(m_dir.path()).mkdir("locked"));
+    const QString path = folder + "/n.dat";
+    writeBytes(path, "old\r\n");
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    const NoteFile::Result saved = NoteFile::save(path, memoRecord("in place"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(saved);
+    QCOMPARE(NoteFile::read(path).field(NoteRecord::Memo), QStringLiteral("in place"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"n.dat"});
 }
 
 QTEST_GUILESS_MAIN(TestNoteFile)
