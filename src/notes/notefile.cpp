@@ -27,6 +27,12 @@ NoteFile::Result fail(const QString &path, const QString &message)
     return {false, message};
 }
 
+// A write that the rules leave out: not worth a warning.
+NoteFile::Result refuse(const QString &message)
+{
+    return {false, message, true};
+}
+
 QString nameFor(double seconds)
 {
     return DecimalText::format(seconds, 15) + QLatin1String(".dat");
@@ -141,16 +147,16 @@ NoteFile::Result NoteFile::save(const QString &path, const NoteRecord &record)
 {
     QFile existing(path);
     if (!existing.open(QIODevice::ReadOnly))
-        return fail(path, existing.errorString());
+        return refuse(existing.errorString());
     existing.close();
     // The permission bits decide, also for an administrator whom the system would let write.
     const QFileInfo info(path);
     constexpr auto anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (!info.isWritable() || !(info.permissions() & anyWrite))
-        return fail(path, QStringLiteral("the file is read-only"));
+        return refuse(QStringLiteral("the file is read-only"));
     if (info.isSymLink() && !isNoteName(info.canonicalFilePath()))
-        return fail(path, QStringLiteral("the file is a link to a file that is no note"));
+        return refuse(QStringLiteral("the file is a link to a file that is no note"));
     return write(path, record);
 }
 

@@ -38,6 +38,11 @@ struct Result
 {
     bool done = false;
     QString error;
+    /**
+     * Not written by the rules, not for a fault: the file is gone, read-only
+     * or a link to a file that is no note.
+     */
+    bool refused = false;
 
     explicit operator bool() const { return done; }
 };

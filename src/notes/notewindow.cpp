@@ -250,6 +250,8 @@ NoteFile::Result NoteWindow::save()
     const NoteFile::Result result = NoteFile::save(m_notePath, record);
     if (result)
         m_written = record;
+    else
+        m_unwritten = record;
     return result;
 }
 

@@ -54,6 +54,8 @@ public:
     bool isDragging() const;
     /** How the note's last write went. */
     NoteFile::Result lastSave() const { return m_lastSave; }
+    /** The record that the last write could not put on the disk, for another try. */
+    NoteRecord unwritten() const { return m_unwritten; }
     /** The note's pop-up menu. */
     NoteMenu *menu();
     /** The box the memo is edited in, hidden while the memo is not being edited. */
@@ -124,6 +126,7 @@ private:
     NoteState m_loaded;
     NoteLayout m_layout;
     NoteFile::Result m_lastSave;
+    NoteRecord m_unwritten;
     bool m_closed = false;
     bool m_discarded = false;
 

@@ -5,7 +5,7 @@ class QString;
 class QWidget;
 
 /**
- * The program's two message boxes, both titled "quillnote". Tests replace
+ * The program's message boxes, all titled "quillnote". Tests replace
  * this with a scripted answer.
  */
 class MessageBox
@@ -16,6 +16,8 @@ public:
     virtual void notify(QWidget *parent, const QString &text);
     /** A question with OK (the default) and Cancel and no icon; true for OK. */
     virtual bool confirm(QWidget *parent, const QString &text);
+    /** A warning with "再試行" (the default) and "終了"; true for retry. */
+    virtual bool askRetry(QWidget *parent, const QString &text);
 
     static const char *title() { return "quillnote"; }
 };

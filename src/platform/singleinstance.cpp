@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 
 SingleInstance::SingleInstance(const QString &folder)
     : m_lock(std::make_unique<QLockFile>(lockPath(folder)))
@@ -27,8 +28,16 @@ bool SingleInstance::acquire()
 
 QString SingleInstance::lockPath(const QString &folder)
 {
-    const QByteArray key = QFileInfo(folder).absoluteFilePath().toUtf8();
-    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex();
-    return QDir(QDir::tempPath())
-        .filePath(QStringLiteral("quillnote-%1.lock").arg(QString::fromLatin1(hash.left(16))));
+    const QFileInfo info(folder);
+    if (info.isDir() && info.isWritable())
+        return QDir(folder).filePath(QStringLiteral(".quillnote.lock"));
+    // A folder that takes no new file: the user's own runtime folder, which
+    // no other user can write, holds the lock under the folder's real name.
+    const QString path =
+        info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
+    const QByteArray hash =
+        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex();
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return QDir(runtime).filePath(
+        QStringLiteral("quillnote-%1.lock").arg(QString::fromLatin1(hash.left(16))));
 }

@@ -8,8 +8,9 @@
 class QLockFile;
 
 /**
- * Tells whether another copy of the program already runs on a program
- * folder. A lock left behind by a copy that crashed does not count.
+ * Tells whether another copy of the program already runs on a notes
+ * folder. A lock left behind by a copy that crashed on this host does not
+ * count; one held from another host does.
  */
 class SingleInstance final
 {
@@ -20,7 +21,12 @@ public:
     /** Takes the folder's lock; false when another running copy holds it. */
     bool acquire();
 
-    /** Where the lock of @p folder lives: outside it, so the folder stays untouched. */
+    /**
+     * Where the lock of @p folder lives: in the folder itself under a hidden
+     * name that is no note's, so that every copy on that folder, whatever its
+     * temporary folder or host, sees it; in the user's runtime folder when the
+     * folder takes no new file.
+     */
     static QString lockPath(const QString &folder);
 
 private:

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QSystemTrayIcon>
@@ -26,6 +27,7 @@ namespace {
 const QString caption = QStringLiteral("quillnote 1.0");
 const QString dropText = QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します");
 const QString alreadyRunning = QStringLiteral("既に起動されています");
+const QString notSaved = QStringLiteral("保存できなかった付箋紙があります。");
 const QColor background(0xE0, 0xE0, 0xE0);
 const QColor frameColour(0xC0, 0xC0, 0xC0);
 
@@ -163,22 +165,57 @@ NoteWindow *MainWindow::note(int index) const
     return m_noteTable[index];
 }
 
-void MainWindow::closeAllNotes()
+QList<MainWindow::Unsaved> MainWindow::closeAllNotes()
 {
+    QList<Unsaved> unsaved;
     const int count = qMin<int>(m_noteCount, noteTableSize);
     for (int index = 0; index < count; ++index) {
         NoteWindow *note = m_noteTable[index];
-        if (note && !note->isClosed())
-            note->close();
+        if (!note || note->isClosed())
+            continue;
+        note->close();
+        const NoteFile::Result result = note->lastSave();
+        if (!result && !result.refused)
+            unsaved.append({note->notePath(), note->unwritten(), result.error});
     }
+    return unsaved;
 }
 
+namespace {
+QString unsavedText(const QList<MainWindow::Unsaved> &unsaved)
+{
+    QStringList lines{notSaved, QString()};
+    for (const MainWindow::Unsaved &note : unsaved)
+        lines.append(QStringLiteral("%1: %2").arg(QFileInfo(note.path).fileName(), note.error));
+    return lines.join(u'\n');
+}
+
+QList<MainWindow::Unsaved> retried(const QList<MainWindow::Unsaved> &unsaved)
+{
+    QList<MainWindow::Unsaved> still;
+    for (const MainWindow::Unsaved &note : unsaved) {
+        const NoteFile::Result result = NoteFile::save(note.path, note.record);
+        if (!result && !result.refused)
+            still.append({note.path, note.record, result.error});
+    }
+    return still;
+}
+} // namespace
+
 void MainWindow::shutdown()
+{
+    finish(false);
+}
+
+void MainWindow::finish(bool askAboutUnsaved)
 {
     if (m_shutDown)
         return;
     m_shutDown = true;
-    closeAllNotes();
+    QList<Unsaved> unsaved = closeAllNotes();
+    while (askAboutUnsaved && !unsaved.isEmpty() &&
+           m_seams.messageBox->askRetry(this, unsavedText(unsaved)))
+        unsaved = retried(unsaved);
     if (m_trayIcon)
         m_trayIcon->hide();
     emit finished();
@@ -186,7 +223,7 @@ void MainWindow::shutdown()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    shutdown();
+    finish(true);
     event->accept();
 }
 

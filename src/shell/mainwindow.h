@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "notes/noterecord.h"
 #include "platform/picker.h"
 #include "platform/seams.h"
 #include "platform/twips.h"
@@ -26,6 +27,14 @@ class MainWindow final : public QWidget
     Q_OBJECT
 public:
     static constexpr int noteTableSize = 101;
+
+    /** A note that could not be written at the exit. */
+    struct Unsaved
+    {
+        QString path;
+        NoteRecord record;
+        QString error;
+    };
 
     explicit MainWindow(const Seams &seams);
     ~MainWindow() override;
@@ -53,7 +62,9 @@ public:
 
     /**
      * Closes every note in the order they were opened, removes the tray icon
-     * and reports the program finished; once, whatever asks for it.
+     * and reports the program finished; once, whatever asks for it. Notes
+     * that could not be written are only logged; closing the window asks
+     * the user whether to try them again.
      */
     void shutdown();
 
@@ -76,7 +87,8 @@ private:
     void createTrayIcon();
     void connectExits();
     void openAllNotes();
-    void closeAllNotes();
+    QList<Unsaved> closeAllNotes();
+    void finish(bool askAboutUnsaved);
     void createNote(const QString &picturePath);
     void restore();
     bool canHideToTray() const;

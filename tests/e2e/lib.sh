@@ -163,11 +163,11 @@ main_frame_origin() {
 
 # A note file in code page 932 from UTF-8 text; the record is ended by CR LF.
 write_note() { printf '%s\r\n' "$2" | iconv -f UTF-8 -t CP932 >"$app/$1"; }
+note_holds() {
+    [ "$(od -An -tx1 <"$app/$1")" = "$(printf '%s\r\n' "$2" | iconv -f UTF-8 -t CP932 | od -An -tx1)" ]
+}
 expect_note() {
-    local expected
-    expected=$(printf '%s\r\n' "$2" | iconv -f UTF-8 -t CP932 | od -An -tx1)
-    [ "$(od -An -tx1 <"$app/$1")" = "$expected" ] ||
-        fail "$1 holds $(iconv -f CP932 -t UTF-8 <"$app/$1" | cat -A), expected $2"
+    note_holds "$1" "$2" || fail "$1 holds $(iconv -f CP932 -t UTF-8 <"$app/$1" | cat -A), expected $2"
 }
 
 # A solid picture: picture PATH WIDTH HEIGHT COLOUR
@@ -194,6 +194,28 @@ drag_files() {
     sleep 0.3
     kill "$source" 2>/dev/null || true
     wait "$source" 2>/dev/null || true
+}
+
+# drag_by X Y DX DY: a left-button drag from X, Y by DX, DY in small steps.
+drag_by() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    local step
+    for step in 1 2 3 4 5; do
+        xdotool mousemove $(($1 + $3 * step / 5)) $(($2 + $4 * step / 5))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+}
+
+# drag_first_note SIDE: drags the first note, SIDE pixels square, by 37, 23
+# from inside its picture; its old place is left in x and y.
+drag_first_note() {
+    local note
+    note=$(first_note)
+    read -r x y _ _ < <(geometry "$note")
+    drag_by $((x + 50)) $((y + 50)) 37 23
+    wait_until 10 test "$(geometry "$note")" = "$((x + 37)) $((y + 23)) $1 $1" ||
+        fail "note at $(geometry "$note") after a drag by 37, 23 from $x, $y"
 }
 
 # shot: takes a screenshot of the whole screen; pixel X Y reads it as "r,g,b".

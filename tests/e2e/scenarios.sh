@@ -88,18 +88,7 @@ drag_note() {
     start_desktop
     write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
     start_app
-    local note
-    note=$(first_note)
-    read -r x y _ _ < <(geometry "$note")
-    xdotool mousemove $((x + 50)) $((y + 50)) mousedown 1
-    local step
-    for step in 1 2 3 4 5; do
-        xdotool mousemove $((x + 50 + 37 * step / 5)) $((y + 50 + 23 * step / 5))
-        sleep 0.05
-    done
-    xdotool mouseup 1
-    wait_until 10 test "$(geometry "$note")" = "$((x + 37)) $((y + 23)) 200 200" ||
-        fail "note at $(geometry "$note") after a drag by 37, 23 from $x, $y"
+    drag_first_note 200
     close_main_window
     expect_note 1.dat "/nowhere/a.png,2055,1545,3000,3000,16777215,$font,9,0,False,False,False,,"
 }
@@ -310,6 +299,31 @@ note_screenshot() {
         xdotool key Escape
     fi
 }
+
+# A drag and a memo still being typed reach the file within moments, so a
+# crash loses neither: lost_after_edits sigkill|xserver.
+lost_after_edits() {
+    start_desktop
+    picture "$work/wide.png" 40 20 white
+    write_note 1.dat "$work/wide.png,1500,1200,4500,4500,16777215,$font,9,0,False,False,False,,"
+    start_app
+    drag_first_note 300
+    # 300 × 300 pixels: the memo from 153 down; the edit stays open.
+    xdotool mousemove $((x + 37 + 30)) $((y + 23 + 4 + 170)) click 1
+    sleep 0.3
+    xdotool type --delay 40 "kept"
+    local expected="$work/wide.png,2055,1545,4500,4500,16777215,$font,9,0,False,False,False,kept,"
+    wait_until 10 note_holds 1.dat "$expected" || expect_note 1.dat "$expected"
+    if [ "$1" = sigkill ]; then
+        kill -9 "$app_pid"
+    else
+        kill -9 "${pids[0]}"
+    fi
+    wait_exit "$app_pid" 20
+    expect_note 1.dat "$expected"
+}
+sigkill_after_edits() { lost_after_edits sigkill; }
+xserver_killed_after_edits() { lost_after_edits xserver; }
 
 "$scenario"
 echo "ok: $scenario"

@@ -26,6 +26,8 @@
 
 #include <csignal>
 
+#include <sys/resource.h>
+
 namespace {
 QByteArray newNoteBytes(const QString &picture)
 {
@@ -59,11 +61,14 @@ private slots:
     void holdEndsWhenWindowsGoOrAtTheDeadline();
     void refusesASecondCopy();
     void takesOverALeftBehindLock();
+    void locksTheNotesFolderWhateverTheTemporaryFolder();
     void showsTheDropZoneDesign();
     void hidesOnMinimiseOnlyWithATray();
     void restoresOnTrayPresses();
     void exitClosesNotesInOpeningOrder();
     void quitSignalRunsTheSameExit();
+    void closingOffersToRetryUnsavedNotes_data();
+    void closingOffersToRetryUnsavedNotes();
     void dropMakesANewNote();
     void dropOfNonPictureOrTextOnly();
     void dropIntoAnUnwritableFolderMakesNothing();
@@ -195,8 +200,23 @@ void TestMainWindow::refusesASecondCopy()
     QCOMPARE(second.noteCount(), qint16(0));
     QVERIFY(!second.isVisible());
     QCOMPARE(NoteFiles::read(path("1.dat")), newNoteBytes(QString()));
+    // Only the first copy's lock is there besides the note.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{"1.dat"});
+             (QStringList{".quillnote.lock", "1.dat"}));
+}
+
+void TestMainWindow::locksTheNotesFolderWhateverTheTemporaryFolder()
+{
+    // Another user's file where the lock once lived, or no temporary folder at all.
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/nonexistent/tmp");
+    startWindow();
+    MainWindow second(m_seams->seams);
+    const bool secondStarted = second.start();
+    qputenv("TMPDIR", tmpdir);
+    QVERIFY(!secondStarted);
+    QCOMPARE(m_seams->messageBox.notices, QStringList{QStringLiteral("既に起動されています")});
+    QCOMPARE(SingleInstance::lockPath(m_dir->path()), path(".quillnote.lock"));
 }
 
 void TestMainWindow::takesOverALeftBehindLock()
@@ -303,6 +323,43 @@ void TestMainWindow::quitSignalRunsTheSameExit()
     QTRY_COMPARE(finished.count(), 1);
     QVERIFY(NoteFiles::read(path("1.dat")).contains(",16777215,"));
     QVERIFY(!m_window->trayIcon()->isVisible());
+}
+
+void TestMainWindow::closingOffersToRetryUnsavedNotes_data()
+{
+    QTest::addColumn<bool>("retry");
+    QTest::newRow("retry once the disk has room") << true;
+    QTest::newRow("quit without them") << false;
+}
+
+void TestMainWindow::closingOffersToRetryUnsavedNotes()
+{
+    QFETCH(bool, retry);
+    const QByteArray old = newNoteBytes(QString());
+    QVERIFY(NoteFiles::write(path("1.dat"), old));
+    startWindow();
+    // The disk is full while the notes are written.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit unlimited = limit;
+    limit.rlim_cur = 16;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    m_seams->messageBox.retry = retry;
+    m_seams->messageBox.beforeRetry = [&unlimited] {
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+    };
+    QSignalSpy finished(m_window.get(), &MainWindow::finished);
+    m_window->close();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(m_seams->messageBox.questions.size(), 1);
+    QVERIFY(m_seams->messageBox.questions[0].startsWith(
+        QStringLiteral("保存できなかった付箋紙があります。\n\n1.dat: ")));
+    if (retry)
+        QVERIFY(NoteFiles::read(path("1.dat")).contains(",16777215,"));
+    else
+        QCOMPARE(NoteFiles::read(path("1.dat")), old);
 }
 
 void TestMainWindow::dropMakesANewNote()

@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 /** A clock that tells the time a test sets. */
 class FixedClock final : public Clock
 {
@@ -28,7 +30,16 @@ public:
         questions.append(text);
         return answer;
     }
+    bool askRetry(QWidget *, const QString &text) override
+    {
+        questions.append(text);
+        if (beforeRetry)
+            beforeRetry();
+        return retry;
+    }
     bool answer = false;
+    bool retry = false;
+    std::function<void()> beforeRetry;
     QStringList notices;
     QStringList questions;
 };
