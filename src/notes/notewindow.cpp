@@ -257,7 +257,7 @@ NoteFile::Result NoteWindow::save()
 
 void NoteWindow::noteChanged()
 {
-    if (m_closed || m_discarded)
+    if (m_closed || m_discarded || !m_seams.writeOnChange)
         return;
     // A file that did not read is left alone until the note differs from what it showed.
     if (m_keepFile && state() == m_loaded)

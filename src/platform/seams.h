@@ -24,4 +24,6 @@ struct Seams
     std::function<bool()> trayAvailable;
     /** Whether web panes show real pages (off: plain strips). */
     bool liveWebPanes = true;
+    /** Whether notes write their file soon after each change (off: only when they close). */
+    bool writeOnChange = true;
 };

@@ -308,6 +308,8 @@ lost_after_edits() {
     write_note 1.dat "$work/wide.png,1500,1200,4500,4500,16777215,$font,9,0,False,False,False,,"
     start_app
     drag_first_note 300
+    local moved="$work/wide.png,2055,1545,4500,4500,16777215,$font,9,0,False,False,False,,"
+    wait_until 10 note_holds 1.dat "$moved" || expect_note 1.dat "$moved"
     # 300 × 300 pixels: the memo from 153 down; the edit stays open.
     xdotool mousemove $((x + 37 + 30)) $((y + 23 + 4 + 170)) click 1
     sleep 0.3
