@@ -10,6 +10,7 @@
 #include "notereading.h"
 #include "notesurface.h"
 #include "pictureview.h"
+#include "platform/barewindow.h"
 #include "platform/colourref.h"
 #include "platform/droppedfiles.h"
 #include "platform/messagebox.h"
@@ -152,6 +153,7 @@ void NoteWindow::connectSignals()
 {
     connect(m_memoLabel, &MemoLabel::clicked, this, &NoteWindow::startEdit);
     connect(m_mover, &NoteMover::gestureEnded, this, &NoteWindow::noteChanged);
+    connect(m_picture, &PictureView::decodeFailed, this, &NoteWindow::forgetPictureSize);
     m_saveTimer->setSingleShot(true);
     m_saveTimer->setInterval(saveDelay);
     connect(m_saveTimer, &QTimer::timeout, this, &NoteWindow::writeIfChanged);
@@ -197,6 +199,16 @@ void NoteWindow::applyPicture(const QString &path)
 }
 
 // The memo label takes the font and the text colour; the edit box keeps its own colours.
+// A picture whose header read but whose pixels did not is laid out as one
+// that does not load: the design's box and its proportions.
+void NoteWindow::forgetPictureSize()
+{
+    const int side = m_twips.toPixels(NoteLayout::designPictureSide);
+    m_picture->resize(side, side);
+    m_pictureRatio = 1;
+    layoutNote();
+}
+
 void NoteWindow::applyLabelFont(const NoteReading &reading)
 {
     m_memoLabel->setFont(reading.font(m_memoLabel->font()));
@@ -281,6 +293,13 @@ void NoteWindow::closeEvent(QCloseEvent *event)
         m_lastSave = save();
     }
     event->accept();
+}
+
+void NoteWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Notes have no caption and no icon: window lists show them as bare windows.
+    BareWindow::clearCaptionAndIcon(this);
 }
 
 void NoteWindow::resizeEvent(QResizeEvent *event)

@@ -69,6 +69,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -85,6 +86,7 @@ private:
 
     void applyPicture(const QString &path);
     void applyLabelFont(const NoteReading &reading);
+    void forgetPictureSize();
     void applyBackgroundPicture(const QString &path);
     void setBackgroundPicture(const QPixmap &picture, const QString &path);
     void setEditFont(const QFont &font);

@@ -55,6 +55,11 @@ void PictureView::takeDecoded()
     const QImage image = m_decoding->result();
     m_decoding->deleteLater();
     m_decoding = nullptr;
+    if (image.isNull() && m_pixels.isNull()) {
+        m_path.clear();
+        emit decodeFailed();
+        return;
+    }
     if (!image.isNull())
         m_pixels = image;
     update();

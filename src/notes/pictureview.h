@@ -26,9 +26,12 @@ public:
     void setStretching(bool stretching);
     /** The decoded pixels now on show (null while decoding). */
     QImage pixels() const { return m_pixels; }
+    bool isDecoding() const { return m_decoding != nullptr; }
 
 signals:
     void pictureReady();
+    /** The picture's pixels would not decode, though its header read: it shows nothing. */
+    void decodeFailed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -30,6 +30,23 @@ QImage compact(const QImage &picture)
     return picture.convertToFormat(QImage::Format_RGB888);
 }
 
+// The reader's own scaling turns a one-bit picture (what optimisers write
+// for two colours) into black and white noise.
+bool isOneBit(QImage::Format format)
+{
+    return format == QImage::Format_Mono || format == QImage::Format_MonoLSB;
+}
+
+// A one-bit picture scaled through eight bits a pixel, where that stays small.
+QImage scaledOneBit(const QImage &picture, const QSize &size)
+{
+    constexpr qint64 largestSmooth = 32 * 1024 * 1024;
+    if (qint64(picture.width()) * picture.height() > largestSmooth)
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return picture.convertToFormat(QImage::Format_Indexed8)
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 bool readable(const QString &path)
 {
     return QFileInfo(path).isFile();
@@ -57,11 +74,13 @@ QImage PictureLoader::decode(const QString &path, const QSize &target)
     const QSize natural = shownSize(reader);
     if (natural.isEmpty())
         return {};
-    if (target.isValid() && !target.isEmpty() && natural.width() > target.width() &&
-        natural.height() > target.height()) {
-        const QSize scaled = natural.scaled(target, Qt::KeepAspectRatioByExpanding);
-        reader.setScaledSize(turnsSideways(reader.transformation()) ? scaled.transposed() : scaled);
-    }
+    if (!target.isValid() || target.isEmpty() || natural.width() <= target.width() ||
+        natural.height() <= target.height())
+        return reader.read();
+    const QSize scaled = natural.scaled(target, Qt::KeepAspectRatioByExpanding);
+    if (isOneBit(reader.imageFormat()))
+        return scaledOneBit(reader.read(), scaled);
+    reader.setScaledSize(turnsSideways(reader.transformation()) ? scaled.transposed() : scaled);
     return reader.read();
 }
 

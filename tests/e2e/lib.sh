@@ -124,9 +124,11 @@ client_windows() {
 # Note windows are the program's utility windows (its dialogs are not notes).
 note_windows() {
     local w
-    for w in $(client_windows | awk '$2 == "quillnote" && NF == 2 { print $1 }'); do
-        xprop -id "$w" _NET_WM_WINDOW_TYPE | contains UTILITY && echo "$w"
+    for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+        xprop -id "$w" WM_CLASS _NET_WM_WINDOW_TYPE | tr '\n' ' ' |
+            contains '"quillnote".*UTILITY' && echo "$w"
     done
+    return 0
 }
 note_count() { note_windows | wc -l; }
 

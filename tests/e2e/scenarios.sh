@@ -22,6 +22,9 @@ startup_and_exit() {
     [ "$(geometry "${notes[0]}")" = "100 80 200 200" ] || fail "10.dat at $(geometry "${notes[0]}")"
     [ "$(geometry "${notes[1]}")" = "300 100 240 220" ] || fail "9.dat at $(geometry "${notes[1]}")"
     [ "$(geometry "${notes[2]}")" = "600 200 160 180" ] || fail "B.DAT at $(geometry "${notes[2]}")"
+    # Window lists show notes without a caption.
+    [ "$(xprop -id "${notes[0]}" WM_NAME)" = 'WM_NAME(STRING) = ' ] || fail "a note has a caption"
+    xprop -id "${notes[0]}" _NET_WM_NAME | contains 'not found' || fail "a note has a caption"
     close_main_window
     [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
     expect_note 10.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"

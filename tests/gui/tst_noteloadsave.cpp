@@ -49,6 +49,8 @@ private slots:
     void tilesLikeDrawingEveryTile();
     void notesShareABackgroundPictureUntilItChanges();
     void decodesPicturesAtTheSizeShown();
+    void scalesEveryDepthLikeAPlainScale_data();
+    void scalesEveryDepthLikeAPlainScale();
     void survivesHostileInputs_data();
     void survivesHostileInputs();
 };
@@ -228,6 +230,34 @@ void TestNoteLoadSave::decodesPicturesAtTheSizeShown()
     auto *glassView = other->findChild<PictureView *>("picture");
     QTRY_VERIFY(!glassView->pixels().isNull());
     QCOMPARE(glassView->pixels().pixelColor(5, 5).alpha(), 0);
+}
+
+void TestNoteLoadSave::scalesEveryDepthLikeAPlainScale_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"palette-1", "palette-2", "palette-4", "palette-8", "grey-8",
+                             "grey-16", "rgb-16", "rgba-8"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestNoteLoadSave::scalesEveryDepthLikeAPlainScale()
+{
+    QFETCH(QString, name);
+    const QString path = QStringLiteral(QUILLNOTE_TEST_DATA "/depths/%1.png").arg(name);
+    const QImage plain = QImage(path)
+                             .convertToFormat(QImage::Format_ARGB32)
+                             .scaled(100, 75, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage decoded =
+        PictureLoader::decode(path, QSize(100, 75)).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(decoded.size(), plain.size());
+    // Left half red, right half white, in the picture's own depth.
+    for (const QPoint &at : {QPoint(25, 37), QPoint(75, 37), QPoint(10, 5), QPoint(90, 70)}) {
+        const QColor got = decoded.pixelColor(at), want = plain.pixelColor(at);
+        QVERIFY2(qAbs(got.red() - want.red()) + qAbs(got.green() - want.green()) +
+                         qAbs(got.blue() - want.blue()) + qAbs(got.alpha() - want.alpha()) <=
+                     12,
+                 qPrintable(got.name(QColor::HexArgb) + " not " + want.name(QColor::HexArgb)));
+    }
 }
 
 void TestNoteLoadSave::survivesHostileInputs_data()
