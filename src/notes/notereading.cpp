@@ -13,6 +13,13 @@ std::optional<int> windowPixels(const QString &text, const Twips &twips)
     return value ? twips.toWindowPixels(*value) : std::nullopt;
 }
 
+// A window refuses a negative size: the step is skipped, as for a word.
+std::optional<int> windowLength(const QString &text, const Twips &twips)
+{
+    const auto pixels = windowPixels(text, twips);
+    return pixels && *pixels >= 0 ? pixels : std::nullopt;
+}
+
 std::optional<QColor> colour(const QString &text)
 {
     const auto value = NoteField::toColour(text);
@@ -34,8 +41,8 @@ NoteReading NoteReading::fromRecord(const NoteRecord &record, const Twips &twips
     reading.picturePath = record.field(NoteRecord::PicturePath);
     reading.left = windowPixels(record.field(NoteRecord::Left), twips);
     reading.top = windowPixels(record.field(NoteRecord::Top), twips);
-    reading.width = windowPixels(record.field(NoteRecord::Width), twips);
-    reading.height = windowPixels(record.field(NoteRecord::Height), twips);
+    reading.width = windowLength(record.field(NoteRecord::Width), twips);
+    reading.height = windowLength(record.field(NoteRecord::Height), twips);
     reading.backgroundColour = colour(record.field(NoteRecord::BackgroundColour));
     reading.fontName = record.field(NoteRecord::FontName);
     reading.fontSize = pointSize(record.field(NoteRecord::FontSize));

@@ -5,9 +5,36 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QLoggingCategory>
 
 namespace {
 using ViewFactory = QWidget *(*)(QWidget *parent);
+
+QtMessageHandler passOn = nullptr;
+
+// The engine, loaded into a running program as meant here, says that it was
+// initialised from a plugin and that sharing must be asked for before the
+// application: normal use prints nothing.
+void withoutEngineNotices(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    static const QLatin1String notices[] = {
+        QLatin1String("Qt WebEngine seems to be initialized from a plugin"),
+        QLatin1String("Attribute Qt::AA_ShareOpenGLContexts must be set")};
+    for (const QLatin1String &notice : notices)
+        if (text.startsWith(notice))
+            return;
+    passOn(type, context, text);
+}
+
+// Runs @p step with the engine's start-up notices kept off the console.
+template <typename Step> auto quietly(Step step)
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    passOn = qInstallMessageHandler(withoutEngineNotices);
+    auto result = step();
+    qInstallMessageHandler(passOn);
+    return result;
+}
 
 // The browser module: beside the program first, then where an installation
 // puts it next to the program, then where the build or the configured
@@ -55,10 +82,12 @@ void WebPane::resizeEvent(QResizeEvent *event)
 
 void WebPane::createView()
 {
-    const ViewFactory factory = viewFactory();
-    if (!factory)
+    m_view = quietly([this]() -> QWidget * {
+        const ViewFactory factory = viewFactory();
+        return factory ? factory(this) : nullptr;
+    });
+    if (!m_view)
         return;
-    m_view = factory(this);
     refuseDrops(m_view);
     m_view->setGeometry(rect());
     if (m_url.isValid())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
+#include "droplabel.h"
 #include "notes/notefile.h"
 #include "notes/notestate.h"
 #include "notes/notewindow.h"
@@ -73,9 +74,8 @@ void MainWindow::createControls()
     setPalette(colours);
     setAutoFillBackground(true);
 
-    m_dropLabel = new QLabel(dropText, this);
+    m_dropLabel = new DropLabel(this);
     m_dropLabel->setObjectName(QStringLiteral("dropLabel"));
-    m_dropLabel->setWordWrap(true);
     m_dropLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_dropLabel->setEnabled(false);
     m_dropLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -86,6 +86,7 @@ void MainWindow::createControls()
     const int left = m_twips.toPixels(labelLeft);
     const int top = m_twips.toPixels(labelTop);
     m_dropLabel->setGeometry(left, top, width() - 2 * left, height() - 2 * top);
+    m_dropLabel->setFittedText(dropText);
 }
 
 void MainWindow::paintEvent(QPaintEvent *)

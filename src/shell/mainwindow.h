@@ -13,7 +13,7 @@
 #include <memory>
 
 class NoteWindow;
-class QLabel;
+class DropLabel;
 class QSystemTrayIcon;
 class SingleInstance;
 
@@ -98,7 +98,7 @@ private:
     Twips m_twips;
     std::unique_ptr<SingleInstance> m_instance;
     QSystemTrayIcon *m_trayIcon = nullptr;
-    QLabel *m_dropLabel = nullptr;
+    DropLabel *m_dropLabel = nullptr;
     std::array<QPointer<NoteWindow>, noteTableSize> m_noteTable;
     qint16 m_noteCount = 0;
     bool m_shutDown = false;

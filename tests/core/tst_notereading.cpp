@@ -46,6 +46,9 @@ void TestNoteReading::placesTheWindow_data()
     QTest::newRow("beyond a window system's range")
         << record({{R::Left, "1e30"}, {R::Top, "-1e30"}, {R::Width, "1e9"}, {R::Height, "NaN"}})
         << current;
+    QTest::newRow("negative size keeps the current size")
+        << record({{R::Left, "-1500"}, {R::Top, "-15"}, {R::Width, "-3000"}, {R::Height, "-15"}})
+        << QRect(-100, -1, 320, 240);
     QTest::newRow("tiny is made visible")
         << record({{R::Left, "15"}, {R::Top, "-15"}, {R::Width, "30"}, {R::Height, "3000"}})
         << QRect(1, -1, 24, 200);

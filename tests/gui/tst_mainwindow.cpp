@@ -6,6 +6,7 @@
 #include "platform/codepage932.h"
 #include "platform/picturepool.h"
 #include "platform/singleinstance.h"
+#include "shell/droplabel.h"
 #include "shell/mainwindow.h"
 #include "shell/startuphold.h"
 #include "support/drops.h"
@@ -63,6 +64,8 @@ private slots:
     void takesOverALeftBehindLock();
     void locksTheNotesFolderWhateverTheTemporaryFolder();
     void showsTheDropZoneDesign();
+    void breaksTheDropTextOnlyAtItsSpace_data();
+    void breaksTheDropTextOnlyAtItsSpace();
     void hidesOnMinimiseOnlyWithATray();
     void restoresOnTrayPresses();
     void exitClosesNotesInOpeningOrder();
@@ -250,6 +253,29 @@ void TestMainWindow::showsTheDropZoneDesign()
     const QImage shot = m_window->grab().toImage();
     QCOMPARE(shot.pixelColor(2, 2), QColor(0xE0, 0xE0, 0xE0));
     QCOMPARE(shot.pixelColor(8, 40), QColor(0xC0, 0xC0, 0xC0));
+}
+
+void TestMainWindow::breaksTheDropTextOnlyAtItsSpace_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("96 DPI") << 169;
+    QTest::newRow("144 DPI") << 254;
+}
+
+void TestMainWindow::breaksTheDropTextOnlyAtItsSpace()
+{
+    QFETCH(int, width);
+    DropLabel label;
+    QFont font = label.font();
+    font.setPixelSize(12);
+    label.setFont(font);
+    label.resize(width, 40);
+    label.setFittedText(QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します"));
+    const QStringList lines = label.text().split(u'\n');
+    QCOMPARE(lines, (QStringList{QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると"),
+                                 QStringLiteral("新しい付箋紙を作成します")}));
+    for (const QString &line : lines)
+        QVERIFY(QFontMetricsF(label.font()).horizontalAdvance(line) <= width);
 }
 
 void TestMainWindow::hidesOnMinimiseOnlyWithATray()
