@@ -2,7 +2,10 @@
 // The browser view behind web panes, built as a module that the program
 // loads the first time a pane is shown: the browser engine's libraries cost
 // tens of megabytes once loaded, which notes with hidden panes never pay.
+#include "panepage.h"
+
 #include <QCoreApplication>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -15,7 +18,7 @@ Q_DECL_IMPORT void initialize();
 }
 
 namespace {
-// Every pane shares one profile that keeps nothing on disk.
+// Every pane shares one profile that keeps nothing on disk and downloads nothing.
 QWebEngineProfile *sharedProfile()
 {
     const QString name = QStringLiteral("quillnoteWebProfile");
@@ -24,12 +27,25 @@ QWebEngineProfile *sharedProfile()
         QtWebEngineCore::initialize();
         profile = new QWebEngineProfile(qApp);
         profile->setObjectName(name);
+        QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile,
+                         [](QWebEngineDownloadRequest *download) { download->cancel(); });
     }
     return profile;
 }
 } // namespace
 
+/**
+ * A view of a pane's page. It shows only once its page has loaded: a page
+ * that cannot be loaded, or whose renderer ended, leaves the pane a quiet
+ * strip in the note's colours, and the pane loads it again when next shown.
+ */
 extern "C" Q_DECL_EXPORT QWidget *quillnoteCreateWebView(QWidget *parent)
 {
-    return new QWebEngineView(sharedProfile(), parent);
+    auto *view = new QWebEngineView(parent);
+    auto *page = new PanePage(sharedProfile(), view);
+    view->setPage(page);
+    view->hide();
+    QObject::connect(page, &QWebEnginePage::loadFinished, view, &QWidget::setVisible);
+    QObject::connect(page, &QWebEnginePage::renderProcessTerminated, view, &QWidget::hide);
+    return view;
 }

@@ -7,8 +7,21 @@
 #include <QLibrary>
 #include <QLoggingCategory>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 using ViewFactory = QWidget *(*)(QWidget *parent);
+
+bool runsAsAdministrator()
+{
+#ifdef Q_OS_UNIX
+    return ::geteuid() == 0;
+#else
+    return false;
+#endif
+}
 
 QtMessageHandler passOn = nullptr;
 
@@ -36,15 +49,13 @@ template <typename Step> auto quietly(Step step)
     return result;
 }
 
-// The browser module: beside the program first, then where an installation
-// puts it next to the program, then where the build or the configured
-// installation put it. Without it the pane stays a plain strip.
+// The browser module, native code, comes only from where the program is:
+// beside it (a copied or built program), or the library folder of the
+// installation it is part of. Without it the pane stays a plain strip.
 ViewFactory viewFactory()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QStringList folders{programFolder, programFolder + QLatin1String("/../lib/quillnote"),
-                              QStringLiteral(QUILLNOTE_BUILD_MODULE_DIR),
-                              QStringLiteral(QUILLNOTE_INSTALL_MODULE_DIR)};
+    const QStringList folders{programFolder, programFolder + QLatin1String("/../lib/quillnote")};
     for (const QString &folder : std::as_const(folders)) {
         QLibrary module(QDir(folder).filePath(QStringLiteral("quillnote_webengine")));
         if (auto factory = reinterpret_cast<ViewFactory>(module.resolve("quillnoteCreateWebView")))
@@ -71,6 +82,8 @@ void WebPane::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (m_live && !m_view)
         createView();
+    else if (m_view && m_view->isHidden() && m_url.isValid())
+        m_view->setProperty("url", m_url); // a page that did not load, or whose renderer ended
 }
 
 void WebPane::resizeEvent(QResizeEvent *event)
@@ -80,19 +93,27 @@ void WebPane::resizeEvent(QResizeEvent *event)
         m_view->setGeometry(rect());
 }
 
+QWidget *WebPane::createBrowserView(QWidget *parent)
+{
+    return quietly([parent]() -> QWidget * {
+        const ViewFactory factory = viewFactory();
+        return factory ? factory(parent) : nullptr;
+    });
+}
+
 void WebPane::createView()
 {
-    m_view = quietly([this]() -> QWidget * {
-        const ViewFactory factory = viewFactory();
-        return factory ? factory(this) : nullptr;
-    });
+    // The engine cannot sandbox its renderers for an administrator, and a
+    // remote page is never run without that: the pane stays a plain strip.
+    if (runsAsAdministrator())
+        return;
+    m_view = createBrowserView(this);
     if (!m_view)
         return;
     refuseDrops(m_view);
     m_view->setGeometry(rect());
     if (m_url.isValid())
         m_view->setProperty("url", m_url);
-    m_view->show();
 }
 
 // The browser view takes dropped files as pages to open; a drop on the pane

@@ -9,7 +9,9 @@
  * from a module loaded the first time a pane is shown, so hidden panes cost
  * nothing; until then the pane keeps the address it was sent to. Files dropped on the pane
  * are the note's, never the browser's. Without the browser (not built,
- * not found, or turned off for tests) the pane is a plain strip.
+ * not found, turned off for tests, or the program run as an administrator,
+ * where the engine cannot run sandboxed) the pane is a plain strip; so it
+ * is while its page has not loaded.
  */
 class WebPane final : public QWidget
 {
@@ -21,6 +23,13 @@ public:
     QUrl url() const { return m_url; }
     /** Whether the browser view exists yet. */
     bool hasView() const { return m_view != nullptr; }
+
+    /**
+     * A browser view from the module, with the refusals of a pane's page, or
+     * null without the module. It loads the engine whoever runs the program:
+     * panes never ask for one when the program runs as an administrator.
+     */
+    static QWidget *createBrowserView(QWidget *parent);
 
 protected:
     void showEvent(QShowEvent *event) override;
