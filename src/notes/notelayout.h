@@ -73,6 +73,11 @@ struct NoteLayout
     static QSize designWindowSize(const Twips &twips);
     /** The smallest a note window gets, so that it can always be seen and grabbed. */
     static QSize minimumWindowSize();
+    /**
+     * The largest a note window gets, whatever its file or the window
+     * system asks: a larger one costs gigabytes and cannot be handled.
+     */
+    static QSize maximumWindowSize() { return QSize(8192, 8192); }
 
     bool operator==(const NoteLayout &other) const = default;
 };

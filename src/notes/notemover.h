@@ -36,6 +36,8 @@ public:
      * no button down.
      */
     bool isResizingBySystem() const { return m_systemResize; }
+    /** Whether the user is resizing the window, by hand or through the window manager. */
+    bool isResizing() const { return m_systemResize || m_resizeEdges; }
 
 signals:
     /** A drag or a resize by hand has ended. */

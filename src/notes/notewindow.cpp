@@ -69,6 +69,7 @@ NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     setAcceptDrops(true);
     setMouseTracking(true);
     setMinimumSize(NoteLayout::minimumWindowSize());
+    setMaximumSize(NoteLayout::maximumWindowSize());
     resize(NoteLayout::designWindowSize(m_twips));
     createControls();
     connectSignals();
@@ -170,6 +171,15 @@ void NoteWindow::load()
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
     applyPicture(reading.picturePath);
     setGeometry(reading.geometry(geometry()));
+    // A size beyond the largest is shown bounded and kept in the file as it is.
+    const QSize wanted = reading.geometry(geometry()).size();
+    const auto kept = [&](int wantedPixels, int shown, NoteRecord::Field field) {
+        const auto stored = NoteField::toNumber(contents.record.field(field));
+        return wantedPixels > shown && stored ? double(*stored) : m_twips.fromPixels(shown);
+    };
+    if (wanted.width() > width() || wanted.height() > height())
+        m_storedSize = QSizeF(kept(wanted.width(), width(), NoteRecord::Width),
+                              kept(wanted.height(), height(), NoteRecord::Height));
     if (reading.backgroundColour)
         m_surface->setBackgroundColour(*reading.backgroundColour);
     applyLabelFont(reading);
@@ -239,6 +249,10 @@ NoteState NoteWindow::state() const
     state.top = static_cast<float>(m_twips.fromPixels(position.y()));
     state.width = static_cast<float>(m_twips.fromPixels(width()));
     state.height = static_cast<float>(m_twips.fromPixels(height()));
+    if (m_storedSize) {
+        state.width = static_cast<float>(m_storedSize->width());
+        state.height = static_cast<float>(m_storedSize->height());
+    }
     state.backgroundColour = ColourRef::fromColor(m_surface->backgroundColour());
     const QFont font = m_memoLabel->font();
     state.fontName = font.family();
@@ -308,8 +322,11 @@ void NoteWindow::resizeEvent(QResizeEvent *event)
     const int border = NoteLayout::borderWidth;
     m_surface->setGeometry(rect().adjusted(border, border, -border, -border));
     layoutNote();
-    if (m_mover->isResizingBySystem())
+    // Only the user's own resize replaces a size kept from the file.
+    if (m_mover->isResizing()) {
+        m_storedSize.reset();
         noteChanged();
+    }
 }
 
 void NoteWindow::layoutNote()

@@ -126,6 +126,8 @@ private:
     bool m_keepFile = false;
     /** What the note showed when it had loaded. */
     NoteState m_loaded;
+    /** The size in twips that the file gave, while the window shows a bounded one. */
+    std::optional<QSizeF> m_storedSize;
     NoteLayout m_layout;
     NoteFile::Result m_lastSave;
     NoteRecord m_unwritten;

@@ -3,10 +3,11 @@
 
 #include "picturepool.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
-#include <QPixmapCache>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -45,6 +46,18 @@ QImage scaledOneBit(const QImage &picture, const QSize &size)
         return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return picture.convertToFormat(QImage::Format_Indexed8)
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The pictures that notes show, by file; they go before the application does.
+QHash<QString, QPixmap> &sharedPictures()
+{
+    static QHash<QString, QPixmap> pictures;
+    static const bool cleared = [] {
+        qAddPostRoutine([] { pictures.clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleared);
+    return pictures;
 }
 
 bool readable(const QString &path)
@@ -99,12 +112,15 @@ QPixmap PictureLoader::loadShared(const QString &path)
                             .arg(file.canonicalFilePath())
                             .arg(file.lastModified().toMSecsSinceEpoch())
                             .arg(file.size());
-    QPixmap picture;
-    if (QPixmapCache::find(key, &picture))
-        return picture;
-    picture = QPixmap::fromImage(load(path));
+    // Shared for as long as any note shows it, however large: the toolkit's
+    // own pixmap cache would drop a photograph, and each note decode its own.
+    QHash<QString, QPixmap> &shown = sharedPictures();
+    shown.removeIf([](const auto &entry) { return entry.value().isDetached(); });
+    if (const auto found = shown.constFind(key); found != shown.constEnd())
+        return *found;
+    const QPixmap picture = QPixmap::fromImage(load(path));
     if (!picture.isNull())
-        QPixmapCache::insert(key, picture);
+        shown.insert(key, picture);
     return picture;
 }
 

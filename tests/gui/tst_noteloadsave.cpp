@@ -51,6 +51,7 @@ private slots:
     void decodesPicturesAtTheSizeShown();
     void scalesEveryDepthLikeAPlainScale_data();
     void scalesEveryDepthLikeAPlainScale();
+    void boundsAHugeSizeAndKeepsItStored();
     void survivesHostileInputs_data();
     void survivesHostileInputs();
 };
@@ -201,6 +202,11 @@ void TestNoteLoadSave::notesShareABackgroundPictureUntilItChanges()
     const QPixmap changed = PictureLoader::loadShared(paper);
     QCOMPARE(changed.size(), QSize(12, 10));
     QCOMPARE(changed.toImage().pixelColor(0, 0), QColor(Qt::blue));
+    // However large: a photograph outgrows the toolkit's pixmap cache.
+    const QString photo = fixture.path("photo.png");
+    QVERIFY(NoteFiles::picture(photo, QSize(3000, 2000), Qt::green));
+    const QPixmap large = PictureLoader::loadShared(photo);
+    QCOMPARE(PictureLoader::loadShared(photo).cacheKey(), large.cacheKey());
     QVERIFY(PictureLoader::loadShared(fixture.path("none.png")).isNull());
     QVERIFY(PictureLoader::loadShared(fixture.path(".")).isNull());
 }
@@ -258,6 +264,22 @@ void TestNoteLoadSave::scalesEveryDepthLikeAPlainScale()
                      12,
                  qPrintable(got.name(QColor::HexArgb) + " not " + want.name(QColor::HexArgb)));
     }
+}
+
+void TestNoteLoadSave::boundsAHugeSizeAndKeepsItStored()
+{
+    NoteFixture fixture;
+    NoteState state = sampleState(QString(), QString());
+    state.width = 450000; // 30000 pixels
+    state.height = 3000;
+    NoteWindow *note = fixture.open("huge.dat", state.toRecord().toBytes());
+    QVERIFY(note);
+    QCOMPARE(note->size(), QSize(8192, 200));
+    note->resize(9000, 9000); // asked by the window system
+    QCOMPARE(note->size(), QSize(8192, 8192));
+    note->close();
+    QCOMPARE(NoteFile::read(fixture.path("huge.dat")).field(NoteRecord::Width),
+             QStringLiteral("450000"));
 }
 
 void TestNoteLoadSave::survivesHostileInputs_data()
