@@ -2,9 +2,11 @@
 #include "notes/notestate.h"
 #include "platform/desktopseams.h"
 #include "platform/desktopsetup.h"
+#include "platform/notesfolder.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -14,7 +16,11 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     DesktopSeams desktop;
-    MainWindow window(desktop.forFolder(QCoreApplication::applicationDirPath()));
+    const QString dataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        QLatin1String("/quillnote");
+    MainWindow window(
+        desktop.forFolder(NotesFolder::choose(QCoreApplication::applicationDirPath(), dataFolder)));
     if (!window.start())
         return 0;
     QObject::connect(&window, &MainWindow::finished, &app, &QCoreApplication::quit);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "notes/notefile.h"
 #include "notes/notestate.h"
+#include "platform/notesfolder.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -53,6 +54,8 @@ private slots:
     void writesWhatItReadsBackWhole();
     void followsLinksOnlyToNotes();
     void savesInAFolderThatTakesNoNewFile();
+    void choosesTheNotesFolder_data();
+    void choosesTheNotesFolder();
 
 private:
     QTemporaryDir m_dir;
@@ -247,6 +250,32 @@ void TestNoteFile::savesInAFolderThatTakesNoNewFile()
     QVERIFY(saved);
     QCOMPARE(NoteFile::read(path).field(NoteRecord::Memo), QStringLiteral("in place"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"n.dat"});
+}
+
+void TestNoteFile::choosesTheNotesFolder_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<bool>("dataFolder");
+    QTest::newRow("copied into a folder") << "quillnote" << QStringList{"quillnote"} << false;
+    QTest::newRow("installed prefix") << "usr/bin" << QStringList{"usr/bin", "usr/share"} << true;
+    QTest::newRow("a bin folder of the user's") << "tools/bin" << QStringList{"tools/bin"} << false;
+}
+
+void TestNoteFile::choosesTheNotesFolder()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, folders);
+    QFETCH(bool, dataFolder);
+    QTemporaryDir root;
+    for (const QString &folder : folders)
+        QVERIFY(QDir(root.path()).mkpath(folder));
+    const QString data = root.filePath("home/.local/share/quillnote");
+    const QString chosen = NotesFolder::choose(root.filePath(program), data);
+    QCOMPARE(chosen, dataFolder ? data : root.filePath(program));
+    QCOMPARE(QFileInfo(data).isDir(), dataFolder);
+    if (dataFolder)
+        QCOMPARE(QFileInfo(data).permissions() & 0x0077, QFileDevice::Permissions());
 }
 
 QTEST_GUILESS_MAIN(TestNoteFile)
