@@ -45,6 +45,8 @@ struct Result
     bool refused = false;
 
     explicit operator bool() const { return done; }
+    /** Not written for a fault, one the user should hear of. */
+    bool failed() const { return !done && !refused; }
 };
 
 /**

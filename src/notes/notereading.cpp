@@ -43,6 +43,8 @@ NoteReading NoteReading::fromRecord(const NoteRecord &record, const Twips &twips
     reading.top = windowPixels(record.field(NoteRecord::Top), twips);
     reading.width = windowLength(record.field(NoteRecord::Width), twips);
     reading.height = windowLength(record.field(NoteRecord::Height), twips);
+    reading.widthTwips = NoteField::toNumber(record.field(NoteRecord::Width));
+    reading.heightTwips = NoteField::toNumber(record.field(NoteRecord::Height));
     reading.backgroundColour = colour(record.field(NoteRecord::BackgroundColour));
     reading.fontName = record.field(NoteRecord::FontName);
     reading.fontSize = pointSize(record.field(NoteRecord::FontSize));

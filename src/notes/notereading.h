@@ -27,6 +27,8 @@ struct NoteReading
     std::optional<int> top;
     std::optional<int> width;
     std::optional<int> height;
+    std::optional<float> widthTwips; ///< the size as stored, kept while the window shows less
+    std::optional<float> heightTwips;
     std::optional<QColor> backgroundColour;
     QString fontName; ///< empty: keep the font's family
     std::optional<float> fontSize;

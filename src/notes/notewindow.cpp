@@ -3,7 +3,6 @@
 
 #include "memoedit.h"
 #include "memolabel.h"
-#include "notefield.h"
 #include "notefile.h"
 #include "notemenu.h"
 #include "notemover.h"
@@ -170,16 +169,7 @@ void NoteWindow::load()
     m_keepFile = !contents.trusted;
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
     applyPicture(reading.picturePath);
-    setGeometry(reading.geometry(geometry()));
-    // A size beyond the largest is shown bounded and kept in the file as it is.
-    const QSize wanted = reading.geometry(geometry()).size();
-    const auto kept = [&](int wantedPixels, int shown, NoteRecord::Field field) {
-        const auto stored = NoteField::toNumber(contents.record.field(field));
-        return wantedPixels > shown && stored ? double(*stored) : m_twips.fromPixels(shown);
-    };
-    if (wanted.width() > width() || wanted.height() > height())
-        m_storedSize = QSizeF(kept(wanted.width(), width(), NoteRecord::Width),
-                              kept(wanted.height(), height(), NoteRecord::Height));
+    applyGeometry(reading);
     if (reading.backgroundColour)
         m_surface->setBackgroundColour(*reading.backgroundColour);
     applyLabelFont(reading);
@@ -209,6 +199,20 @@ void NoteWindow::applyPicture(const QString &path)
 }
 
 // The memo label takes the font and the text colour; the edit box keeps its own colours.
+// A size beyond the largest is shown bounded and kept in the file as it is.
+void NoteWindow::applyGeometry(const NoteReading &reading)
+{
+    const QRect wanted = reading.geometry(geometry());
+    setGeometry(wanted);
+    if (wanted.width() <= width() && wanted.height() <= height())
+        return;
+    const auto kept = [this](int wantedPixels, int shown, std::optional<float> stored) {
+        return wantedPixels > shown && stored ? double(*stored) : m_twips.fromPixels(shown);
+    };
+    m_storedSize = QSizeF(kept(wanted.width(), width(), reading.widthTwips),
+                          kept(wanted.height(), height(), reading.heightTwips));
+}
+
 // A picture whose header read but whose pixels did not is laid out as one
 // that does not load: the design's box and its proportions.
 void NoteWindow::forgetPictureSize()

@@ -85,6 +85,7 @@ private:
     void connectSignals();
 
     void applyPicture(const QString &path);
+    void applyGeometry(const NoteReading &reading);
     void applyLabelFont(const NoteReading &reading);
     void forgetPictureSize();
     void applyBackgroundPicture(const QString &path);

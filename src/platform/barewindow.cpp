@@ -8,18 +8,33 @@
 
 #include <xcb/xcb.h>
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+constexpr const char *bareNames[] = {"_NET_WM_NAME", "_NET_WM_ICON_NAME", "_NET_WM_ICON",
+                                     "WM_ICON_NAME"};
+constexpr std::size_t bareCount = std::size(bareNames);
+
+// The properties' atoms, asked of the server once: every note shows through here.
+const std::array<xcb_atom_t, bareCount> &bareAtoms(xcb_connection_t *connection)
 {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return result;
+    static const std::array<xcb_atom_t, bareCount> atoms = [connection] {
+        std::array<xcb_intern_atom_cookie_t, bareCount> cookies{};
+        for (std::size_t i = 0; i < bareCount; ++i)
+            cookies[i] = xcb_intern_atom(
+                connection, 0, static_cast<uint16_t>(std::strlen(bareNames[i])), bareNames[i]);
+        std::array<xcb_atom_t, bareCount> result{};
+        for (std::size_t i = 0; i < bareCount; ++i) {
+            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
+            result[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(reply);
+        }
+        return result;
+    }();
+    return atoms;
 }
 } // namespace
 
@@ -34,8 +49,8 @@ void BareWindow::clearCaptionAndIcon(QWidget *window)
         return;
     xcb_connection_t *connection = x11->connection();
     const auto window32 = static_cast<xcb_window_t>(id);
-    for (const char *name : {"_NET_WM_NAME", "_NET_WM_ICON_NAME", "_NET_WM_ICON", "WM_ICON_NAME"})
-        xcb_delete_property(connection, window32, atom(connection, name));
+    for (const xcb_atom_t atom : bareAtoms(connection))
+        xcb_delete_property(connection, window32, atom);
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window32, XCB_ATOM_WM_NAME,
                         XCB_ATOM_STRING, 8, 0, nullptr);
     xcb_flush(connection);

@@ -176,7 +176,7 @@ QList<MainWindow::Unsaved> MainWindow::closeAllNotes()
             continue;
         note->close();
         const NoteFile::Result result = note->lastSave();
-        if (!result && !result.refused)
+        if (result.failed())
             unsaved.append({note->notePath(), note->unwritten(), result.error});
     }
     return unsaved;
@@ -196,7 +196,7 @@ QList<MainWindow::Unsaved> retried(const QList<MainWindow::Unsaved> &unsaved)
     QList<MainWindow::Unsaved> still;
     for (const MainWindow::Unsaved &note : unsaved) {
         const NoteFile::Result result = NoteFile::save(note.path, note.record);
-        if (!result && !result.refused)
+        if (result.failed())
             still.append({note.path, note.record, result.error});
     }
     return still;

@@ -2,6 +2,7 @@
 #include "notes/notefile.h"
 #include "notes/notestate.h"
 #include "platform/notesfolder.h"
+#include "support/fulldisk.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,9 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,14 +155,10 @@ void TestNoteFile::fullDiskLeavesTheOldFileWhole()
     if (hardLink)
         QCOMPARE(::link(qPrintable(path), qPrintable(dir.filePath("other.dat"))), 0);
     // The disk fills up: no file may grow past the limit while the note saves.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit unlimited = limit;
-    limit.rlim_cur = rlim_t(fileLimit);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    FullDisk disk;
+    QVERIFY(disk.fill(rlim_t(fileLimit)));
     const NoteFile::Result saved = NoteFile::save(path, memoRecord(QString(memoLength, u'x')));
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    QVERIFY(disk.free());
     QVERIFY(!saved);
     QVERIFY(!saved.error.isEmpty());
     QCOMPARE(contents(path), old);
@@ -173,10 +167,9 @@ void TestNoteFile::fullDiskLeavesTheOldFileWhole()
         expected.append("other.dat");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
     // Nor does a new note leave a file behind.
-    limit.rlim_cur = 16;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    QVERIFY(disk.fill(16));
     const NoteFile::Result created = NoteFile::create(dir.filePath("new.dat"), memoRecord("x"));
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    QVERIFY(disk.free());
     QVERIFY(!created);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), expected);
 }

@@ -10,6 +10,7 @@
 #include "shell/mainwindow.h"
 #include "shell/startuphold.h"
 #include "support/drops.h"
+#include "support/fulldisk.h"
 #include "support/notefiles.h"
 #include "support/testseams.h"
 
@@ -26,8 +27,6 @@
 #include <QUrl>
 
 #include <csignal>
-
-#include <sys/resource.h>
 
 namespace {
 QByteArray newNoteBytes(const QString &picture)
@@ -365,19 +364,15 @@ void TestMainWindow::closingOffersToRetryUnsavedNotes()
     QVERIFY(NoteFiles::write(path("1.dat"), old));
     startWindow();
     // The disk is full while the notes are written.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit unlimited = limit;
-    limit.rlim_cur = 16;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    FullDisk disk;
+    QVERIFY(disk.fill(16));
     m_seams->messageBox.retry = retry;
-    m_seams->messageBox.beforeRetry = [&unlimited] {
-        setrlimit(RLIMIT_FSIZE, &unlimited);
+    m_seams->messageBox.beforeRetry = [&disk] {
+        disk.free();
     };
     QSignalSpy finished(m_window.get(), &MainWindow::finished);
     m_window->close();
-    setrlimit(RLIMIT_FSIZE, &unlimited);
+    QVERIFY(disk.free());
     QCOMPARE(finished.count(), 1);
     QCOMPARE(m_seams->messageBox.questions.size(), 1);
     QVERIFY(m_seams->messageBox.questions[0].startsWith(
