@@ -4,7 +4,7 @@
 # A rebuild or a clean of the build folder never touches the program folder.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/scripts/install-deps.sh"
+"$top/scripts/install-deps.sh" run
 home=${QUILLNOTE_HOME:-$HOME/quillnote}
 cmake -S "$top" -B "$top/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$top/build/release" -j2

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "desktopseams.h"
 
+#include <QDesktopServices>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QUrl>
 
 Seams DesktopSeams::forFolder(const QString &folder)
 {
@@ -10,6 +13,12 @@ Seams DesktopSeams::forFolder(const QString &folder)
     seams.clock = &m_clock;
     seams.messageBox = &m_messageBox;
     seams.pickerBackend = &m_pickerBackend;
+    seams.autostartFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QLatin1String("/autostart");
+    seams.openFolder = [](const QString &path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
     seams.trayAvailable = [] {
         return QSystemTrayIcon::isSystemTrayAvailable();
     };

@@ -20,6 +20,10 @@ struct Seams
     Clock *clock = nullptr;
     MessageBox *messageBox = nullptr;
     PickerBackend *pickerBackend = nullptr;
+    /** The desktop's folder of entries started at login ($XDG_CONFIG_HOME/autostart). */
+    QString autostartFolder;
+    /** Shows @p folder in the desktop's file manager; false when nothing could. */
+    std::function<bool(const QString &folder)> openFolder;
     /** Whether a tray can show the icon now. */
     std::function<bool()> trayAvailable;
     /** Whether web panes show real pages (off: plain strips). */

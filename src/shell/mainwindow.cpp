@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "droplabel.h"
+#include "mainmenu.h"
 #include "notes/notefile.h"
 #include "notes/notestate.h"
 #include "notes/notewindow.h"
@@ -14,6 +15,7 @@
 #include "startuphold.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -87,6 +89,12 @@ void MainWindow::createControls()
     const int top = m_twips.toPixels(labelTop);
     m_dropLabel->setGeometry(left, top, width() - 2 * left, height() - 2 * top);
     m_dropLabel->setFittedText(dropText);
+    m_menu = new MainMenu(m_seams, this);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    m_menu->popup(event->globalPos());
 }
 
 void MainWindow::paintEvent(QPaintEvent *)

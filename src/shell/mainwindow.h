@@ -14,6 +14,7 @@
 
 class NoteWindow;
 class DropLabel;
+class MainMenu;
 class QSystemTrayIcon;
 class SingleInstance;
 
@@ -78,6 +79,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -99,6 +101,7 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     QSystemTrayIcon *m_trayIcon = nullptr;
     DropLabel *m_dropLabel = nullptr;
+    MainMenu *m_menu = nullptr;
     std::array<QPointer<NoteWindow>, noteTableSize> m_noteTable;
     qint16 m_noteCount = 0;
     bool m_shutDown = false;

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
@@ -75,6 +76,7 @@ private slots:
     void dropOfNonPictureOrTextOnly();
     void dropIntoAnUnwritableFolderMakesNothing();
     void dropIntoAFullTableStillWritesTheFile();
+    void menuTurnsStartAtLoginOnAndOffAndShowsTheFolder();
     // Last: it ends the application's event loop.
     void endOfTheApplicationRunsTheSameExit();
 
@@ -448,6 +450,38 @@ void TestMainWindow::dropIntoAFullTableStillWritesTheFile()
     QCOMPARE(m_window->noteCount(), qint16(102));
     QVERIFY(QFile::exists(path("298260215.25.dat")));
     QCOMPARE(m_window->note(101), nullptr);
+}
+
+void TestMainWindow::menuTurnsStartAtLoginOnAndOffAndShowsTheFolder()
+{
+    startWindow();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    // A right click as the desktop delivers it, then a click on an item.
+    const auto choose = [this](const char *name) {
+        QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, {}, QPoint(12, 12));
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+        QAction *action = menu->findChild<QAction *>(QLatin1String(name));
+        QVERIFY(action);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+    };
+    const QString entry = path(QStringLiteral("autostart/io.github.quillnote.quillnote.desktop"));
+    choose("startAtLogin");
+    QVERIFY(QFile::exists(entry));
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\nExec=" + QCoreApplication::applicationFilePath().toUtf8()));
+    file.close();
+    choose("startAtLogin");
+    QVERIFY(!QFile::exists(entry));
+    choose("openNotesFolder");
+    QCOMPARE(m_seams->openedFolders, QStringList{m_dir->path()});
+    choose("about");
+    QCOMPARE(m_seams->messageBox.notices.size(), 1);
+    QVERIFY(m_seams->messageBox.notices[0].contains(QDir::toNativeSeparators(m_dir->path())));
+    QVERIFY(m_seams->messageBox.notices[0].contains(QLatin1String("MIT")));
 }
 
 void TestMainWindow::endOfTheApplicationRunsTheSameExit()

@@ -86,10 +86,16 @@ struct TestSeams
             return trayAvailable;
         };
         seams.liveWebPanes = false;
+        seams.autostartFolder = folder + QLatin1String("/autostart");
+        seams.openFolder = [this](const QString &path) {
+            openedFolders.append(path);
+            return true;
+        };
     }
     FixedClock clock;
     ScriptedMessageBox messageBox;
     ScriptedPicker picker;
     bool trayAvailable = true;
+    QStringList openedFolders;
     Seams seams;
 };
