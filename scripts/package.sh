@@ -7,6 +7,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" package
 build=${1:-$top/build/release}
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
 if [ $# -eq 0 ]; then
     cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 fi

@@ -71,7 +71,7 @@ start_desktop() {
         pids+=($!)
         wait_until 40 tray_running || fail "trayer did not start"
     fi
-    cp "$QUILLNOTE" "$app/quillnote"
+    if [ -n "${QUILLNOTE:-}" ]; then cp "$QUILLNOTE" "$app/quillnote"; fi
 }
 
 main_window() { xdotool search --onlyvisible --name '^quillnote 1\.0$' 2>/dev/null | sed -n 1p; }
