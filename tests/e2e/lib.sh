@@ -225,3 +225,12 @@ shot() { import -window root "$work/screen.png"; }
 pixel() {
     convert "$work/screen.png" -format '%[fx:int(255*p{'"$1,$2"'}.r)],%[fx:int(255*p{'"$1,$2"'}.g)],%[fx:int(255*p{'"$1,$2"'}.b)]' info:
 }
+
+# The pop-up menu: a viewable window of the program that bypasses the window manager.
+popup_menu() {
+    local w
+    for w in $(xdotool search --onlyvisible --class quillnote 2>/dev/null); do
+        xwininfo -id "$w" | contains 'Override Redirect State: yes' && return 0
+    done
+    return 1
+}

@@ -15,7 +15,7 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "skipped: installing the package needs root"
     exit 0
 fi
-dpkg-query -W quillnote >/dev/null 2>&1 && fail "quillnote is installed already: not replacing it"
+dpkg-query -W -f='${Status}' quillnote 2>/dev/null | contains 'install ok installed' && fail "quillnote is installed already: not replacing it"
 
 remove_all() {
     dpkg --purge quillnote >/dev/null 2>&1 || true
@@ -34,7 +34,9 @@ photo="$work/photo.png"
 picture "$photo" 40 30 red
 chmod 644 "$photo"
 
-runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin \
+runtime="$work/runtime"
+install -d -m 700 -o "$user" "$runtime"
+runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$runtime" \
     /usr/bin/quillnote >>"$work/app.log" 2>&1 &
 app_pid=$!
 pids+=("$app_pid")

@@ -96,14 +96,6 @@ drag_note() {
     expect_note 1.dat "/nowhere/a.png,2055,1545,3000,3000,16777215,$font,9,0,False,False,False,,"
 }
 
-# The pop-up menu: a viewable window of the program that bypasses the window manager.
-popup_menu() {
-    local w
-    for w in $(xdotool search --onlyvisible --class quillnote 2>/dev/null); do
-        xwininfo -id "$w" | contains 'Override Redirect State: yes' && return 0
-    done
-    return 1
-}
 confirmation() { client_windows | awk '$2 == "quillnote" { print $1 }' | while read -r w; do xprop -id "$w" _NET_WM_WINDOW_TYPE; done | contains DIALOG; }
 
 # "捨てる" from the menu of a right press, confirmed with Return, deletes the
@@ -278,7 +270,6 @@ note_screenshot() {
     read -r x y w h < <(geometry "$note")
     sleep 1
     shot
-    [ -n "${QUILLNOTE_SCREENSHOTS:-}" ] && convert "$work/screen.png" -crop "$((w + 40))x$((h + 40))+$((x - 20))+$((y - 20))" "$QUILLNOTE_SCREENSHOTS/note.png"
     [ "$(pixel $((x + 4 + 10 + 50)) $((y + 4 + 10 + 30)))" = "255,0,0" ] || fail "no picture: $(pixel $((x + 64)) $((y + 44)))"
     [ "$(pixel $((x + w - 8)) $((y + 8)))" = "255,255,0" ] || fail "no background tiles"
     # The memo's blue text sits somewhere in its first line.
@@ -286,22 +277,6 @@ note_screenshot() {
         -format '%[fx:maxima.r]' info: | contains '^1' || fail "no memo text"
     # The pane's page cannot load here: the pane is a quiet strip in the note's colours.
     [ "$(pixel $((x + 60)) $((y + h - 12)))" = "255,255,0" ] || fail "the web pane is not quiet"
-    if [ -n "${QUILLNOTE_SCREENSHOTS:-}" ]; then
-        # The main window beside a note whose menu is open.
-        local main_x main_y main_w main_h
-        read -r main_x main_y main_w main_h < <(geometry "$(main_window)")
-        xdotool mousemove $((x + 80)) $((y + 60)) click 3
-        wait_until 10 popup_menu || fail "no menu for the screenshot"
-        sleep 0.3
-        shot
-        local left=$((x < main_x ? x : main_x)) top=$((y < main_y ? y : main_y))
-        local right=$((x + 320)) bottom=$((y + h))
-        [ $((main_x + main_w)) -le "$right" ] || right=$((main_x + main_w))
-        [ $((main_y + main_h)) -le "$bottom" ] || bottom=$((main_y + main_h))
-        convert "$work/screen.png" -crop "$((right - left + 40))x$((bottom - top + 60))+$((left - 20))+$((top - 40))" \
-            "$QUILLNOTE_SCREENSHOTS/menu.png"
-        xdotool key Escape
-    fi
 }
 
 # A drag and a memo still being typed reach the file within moments, so a
