@@ -2,7 +2,22 @@
 #include "memoedit.h"
 
 #include <QFocusEvent>
+#include <QMimeData>
 #include <QPalette>
+#include <QTextBlock>
+
+namespace {
+// Breaking between words scans a run to its end for every line it fills, so
+// the time grows with the square of the run: a few thousand characters stay
+// quick, a pasted hash list of megabytes would hold the window for minutes.
+constexpr qsizetype longestQuickRun = 4096;
+
+// Scripts written without spaces (Japanese among them) break between characters.
+bool breaksAfter(QChar c)
+{
+    return c.isSpace() || c.unicode() >= 0x2E80;
+}
+} // namespace
 
 MemoEdit::MemoEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -12,6 +27,38 @@ MemoEdit::MemoEdit(QWidget *parent) : QPlainTextEdit(parent)
     setPalette(colours);
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
+}
+
+bool MemoEdit::hasLongRun(QStringView text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = breaksAfter(c) ? 0 : run + 1;
+        if (run > longestQuickRun)
+            return true;
+    }
+    return false;
+}
+
+void MemoEdit::setMemo(const QString &memo)
+{
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    breakAnywhereFor(memo);
+    setPlainText(memo);
+}
+
+void MemoEdit::insertFromMimeData(const QMimeData *source)
+{
+    // The pasted text joins the run at the cursor.
+    if (source->hasText())
+        breakAnywhereFor(QString(textCursor().block().text() + source->text()));
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void MemoEdit::breakAnywhereFor(QStringView text)
+{
+    if (wordWrapMode() != QTextOption::WrapAnywhere && hasLongRun(text))
+        setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
 void MemoEdit::focusOutEvent(QFocusEvent *event)

@@ -6,7 +6,9 @@
 /**
  * The memo while it is edited: multi-line, pale yellow with dark grey text
  * whatever the memo's colours are. Files dropped on it belong to the note,
- * so it takes no drops itself.
+ * so it takes no drops itself. Lines break between words; once the memo
+ * holds a run too long for that to stay quick (a pasted hash list), they
+ * break anywhere instead.
  */
 class MemoEdit final : public QPlainTextEdit
 {
@@ -14,9 +16,18 @@ class MemoEdit final : public QPlainTextEdit
 public:
     explicit MemoEdit(QWidget *parent = nullptr);
 
+    /** Starts editing @p memo, breaking its lines as its longest run allows. */
+    void setMemo(const QString &memo);
+    /** Whether @p text holds a run longer than breaking between words handles quickly. */
+    static bool hasLongRun(QStringView text);
+
 signals:
     void focusLost();
 
 protected:
     void focusOutEvent(QFocusEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void breakAnywhereFor(QStringView text);
 };

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "memolabel.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 MemoLabel::MemoLabel(QWidget *parent) : QLabel(parent)
 {
@@ -23,4 +26,35 @@ void MemoLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void MemoLabel::setMemo(const QString &memo)
+{
+    m_memo = memo;
+    showFittingPart();
+}
+
+void MemoLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    showFittingPart();
+}
+
+void MemoLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        showFittingPart();
+}
+
+void MemoLabel::showFittingPart()
+{
+    // Every character is at least a pixel wide, so no more than a box's
+    // width of characters fits on one of its lines; two lines more keep the
+    // last shown line broken as the whole memo would break it.
+    const int lines = height() / std::max(1, QFontMetrics(font()).lineSpacing()) + 2;
+    const qsizetype most = qsizetype(lines) * (width() + 1);
+    const QString shown = m_memo.size() > most ? m_memo.left(most) : m_memo;
+    if (shown != text())
+        setText(shown);
 }

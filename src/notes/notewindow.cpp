@@ -176,7 +176,7 @@ void NoteWindow::load()
     setEditFont(reading.font(m_editFont));
     if (reading.webPaneShown)
         m_webPane->setVisible(*reading.webPaneShown);
-    m_memoLabel->setText(reading.memo);
+    m_memoLabel->setMemo(reading.memo);
     applyBackgroundPicture(reading.backgroundPath);
     m_webPane->navigate(webPage());
     m_loaded = state();
@@ -267,7 +267,7 @@ NoteState NoteWindow::state() const
     state.webPaneShown = !m_webPane->isHidden();
     // Text typed into the edit box is the memo, also before the edit ends.
     const bool editing = m_memoEdit && !m_memoEdit->isHidden();
-    state.memo = editing ? m_memoEdit->toPlainText() : m_memoLabel->text();
+    state.memo = editing ? m_memoEdit->toPlainText() : m_memoLabel->memo();
     state.backgroundPath = m_backgroundPath;
     return state;
 }
@@ -376,7 +376,7 @@ void NoteWindow::paintEvent(QPaintEvent *)
 void NoteWindow::startEdit()
 {
     MemoEdit *edit = memoEdit();
-    edit->setPlainText(m_memoLabel->text());
+    edit->setMemo(m_memoLabel->memo());
     m_typingTimer->stop(); // the text put in is no typing
     edit->show();
     activateWindow();
@@ -388,7 +388,7 @@ void NoteWindow::endEdit()
 {
     if (!m_memoEdit || m_memoEdit->isHidden())
         return;
-    m_memoLabel->setText(m_memoEdit->toPlainText());
+    m_memoLabel->setMemo(m_memoEdit->toPlainText());
     m_memoEdit->hide();
     m_memoLabel->show();
     m_typingTimer->stop();

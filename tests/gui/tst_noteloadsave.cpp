@@ -52,6 +52,7 @@ private slots:
     void scalesEveryDepthLikeAPlainScale_data();
     void scalesEveryDepthLikeAPlainScale();
     void boundsAHugeSizeAndKeepsItStored();
+    void showsPartOfALongMemoAndKeepsItWhole();
     void survivesHostileInputs_data();
     void survivesHostileInputs();
 };
@@ -280,6 +281,30 @@ void TestNoteLoadSave::boundsAHugeSizeAndKeepsItStored()
     note->close();
     QCOMPARE(NoteFile::read(fixture.path("huge.dat")).field(NoteRecord::Width),
              QStringLiteral("450000"));
+}
+
+void TestNoteLoadSave::showsPartOfALongMemoAndKeepsItWhole()
+{
+    NoteFixture fixture;
+    NoteState state = sampleState(QString(), QString());
+    // A pasted hash list: one run without a break, longer than word breaking handles quickly.
+    state.memo = QString(300000, QLatin1Char('f'));
+    NoteWindow *note = fixture.open("long.dat", state.toRecord().toBytes());
+    QVERIFY(note);
+    auto *label = note->findChild<MemoLabel *>("memoLabel");
+    QCOMPARE(label->memo(), state.memo);
+    QVERIFY(label->text().size() < 20000);
+    QVERIFY(state.memo.startsWith(label->text()));
+    QTest::mouseClick(label, Qt::LeftButton);
+    MemoEdit *edit = note->memoEdit();
+    QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
+    QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(edit, "end");
+    QTest::mouseClick(note->findChild<NoteSurface *>("surface"), Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(edit->isHidden());
+    note->close();
+    QCOMPARE(NoteFile::read(fixture.path("long.dat")).field(NoteRecord::Memo),
+             state.memo + QLatin1String("end"));
 }
 
 void TestNoteLoadSave::survivesHostileInputs_data()

@@ -133,7 +133,7 @@ void TestNoteMoving::middlePressEndsEditingOnly()
     QTest::mousePress(surface, Qt::MiddleButton, {}, QPoint(20, 14));
     QVERIFY(!note->isDragging());
     QVERIFY(!QApplication::activePopupWidget());
-    QCOMPARE(label->text(), QStringLiteral("middle"));
+    QCOMPARE(label->memo(), QStringLiteral("middle"));
     QVERIFY(edit->isHidden());
     moveWithoutDragging(note, surface, Qt::MiddleButton);
 }
@@ -170,17 +170,17 @@ void TestNoteMoving::editsTheMemoInPlace()
     QTest::keyClicks(edit, "a, b");
     QTest::keyClick(edit, Qt::Key_Return);
     QTest::keyClicks(edit, "<b>two</b>");
-    QCOMPARE(label->text(), QString()); // not before editing ends
+    QCOMPARE(label->memo(), QString()); // not before editing ends
     QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(150, 14));
     QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(150, 14));
-    QCOMPARE(label->text(), QStringLiteral("a, b\n<b>two</b>"));
+    QCOMPARE(label->memo(), QStringLiteral("a, b\n<b>two</b>"));
     QVERIFY(label->isVisible());
     QVERIFY(edit->isHidden());
 
     // Not editing: a press leaves the memo alone, even with other text left in the edit box.
     edit->setPlainText(QStringLiteral("stale"));
     QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(150, 14));
-    QCOMPARE(label->text(), QStringLiteral("a, b\n<b>two</b>"));
+    QCOMPARE(label->memo(), QStringLiteral("a, b\n<b>two</b>"));
 
     note->close();
     QCOMPARE(NoteFile::read(fixture.path("1.dat")).field(NoteRecord::Memo),
@@ -199,7 +199,7 @@ void TestNoteMoving::focusLossEndsEditing()
     QTRY_VERIFY(edit->hasFocus());
     QSignalSpy focusLost(edit, &MemoEdit::focusLost);
     edit->clearFocus();
-    QCOMPARE(label->text(), QStringLiteral("focus"));
+    QCOMPARE(label->memo(), QStringLiteral("focus"));
     QVERIFY(edit->isHidden());
     QCOMPARE(focusLost.count(), 1);
 }
