@@ -17,6 +17,17 @@ bool breaksAfter(QChar c)
 {
     return c.isSpace() || c.unicode() >= 0x2E80;
 }
+
+bool hasLongRun(QStringView text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = breaksAfter(c) ? 0 : run + 1;
+        if (run > longestQuickRun)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 MemoEdit::MemoEdit(QWidget *parent) : QPlainTextEdit(parent)
@@ -29,36 +40,26 @@ MemoEdit::MemoEdit(QWidget *parent) : QPlainTextEdit(parent)
     viewport()->setAcceptDrops(false);
 }
 
-bool MemoEdit::hasLongRun(QStringView text)
-{
-    qsizetype run = 0;
-    for (const QChar c : text) {
-        run = breaksAfter(c) ? 0 : run + 1;
-        if (run > longestQuickRun)
-            return true;
-    }
-    return false;
-}
-
 void MemoEdit::setMemo(const QString &memo)
 {
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    breakAnywhereFor(memo);
+    // The mode is set once, before the memo goes in, and with the box empty:
+    // a change of mode lays out again whatever the box holds.
+    const QTextOption::WrapMode mode =
+        hasLongRun(memo) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (mode != wordWrapMode()) {
+        clear();
+        setWordWrapMode(mode);
+    }
     setPlainText(memo);
 }
 
 void MemoEdit::insertFromMimeData(const QMimeData *source)
 {
     // The pasted text joins the run at the cursor.
-    if (source->hasText())
-        breakAnywhereFor(QString(textCursor().block().text() + source->text()));
-    QPlainTextEdit::insertFromMimeData(source);
-}
-
-void MemoEdit::breakAnywhereFor(QStringView text)
-{
-    if (wordWrapMode() != QTextOption::WrapAnywhere && hasLongRun(text))
+    if (source->hasText() && wordWrapMode() != QTextOption::WrapAnywhere &&
+        hasLongRun(QString(textCursor().block().text() + source->text())))
         setWordWrapMode(QTextOption::WrapAnywhere);
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 void MemoEdit::focusOutEvent(QFocusEvent *event)

@@ -18,8 +18,6 @@ public:
 
     /** Starts editing @p memo, breaking its lines as its longest run allows. */
     void setMemo(const QString &memo);
-    /** Whether @p text holds a run longer than breaking between words handles quickly. */
-    static bool hasLongRun(QStringView text);
 
 signals:
     void focusLost();
@@ -27,7 +25,4 @@ signals:
 protected:
     void focusOutEvent(QFocusEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
-
-private:
-    void breakAnywhereFor(QStringView text);
 };

@@ -54,7 +54,5 @@ void MemoLabel::showFittingPart()
     // last shown line broken as the whole memo would break it.
     const int lines = height() / std::max(1, QFontMetrics(font()).lineSpacing()) + 2;
     const qsizetype most = qsizetype(lines) * (width() + 1);
-    const QString shown = m_memo.size() > most ? m_memo.left(most) : m_memo;
-    if (shown != text())
-        setText(shown);
+    setText(m_memo.size() > most ? m_memo.left(most) : m_memo);
 }

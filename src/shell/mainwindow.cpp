@@ -89,11 +89,13 @@ void MainWindow::createControls()
     const int top = m_twips.toPixels(labelTop);
     m_dropLabel->setGeometry(left, top, width() - 2 * left, height() - 2 * top);
     m_dropLabel->setFittedText(dropText);
-    m_menu = new MainMenu(m_seams, this);
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
+    // Made at the first right click: start-up does not wait for it.
+    if (!m_menu)
+        m_menu = new MainMenu(m_seams, this);
     m_menu->popup(event->globalPos());
 }
 
