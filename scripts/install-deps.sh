@@ -14,7 +14,7 @@ run=(
 package=(dpkg-dev file lintian)
 test=(
     clang clang-format libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils x11-xserver-utils openbox trayer imagemagick
+    xvfb xauth xdotool x11-utils x11-xserver-utils xclip openbox trayer imagemagick
     desktop-file-utils appstream
 )
 case "${1:-run}" in

@@ -6,12 +6,40 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+// The picture files named on the command line, as full paths: a copy that
+// runs already takes them from another working folder.
+QStringList picturesToPin(const QApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Pins picture notes to the desktop."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A picture to make a note for."),
+                                 QStringLiteral("[FILE...]"));
+    parser.process(app);
+    QStringList pictures;
+    for (const QString &argument : parser.positionalArguments()) {
+        const QUrl url(argument);
+        const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+        pictures.append(QFileInfo(path).absoluteFilePath());
+    }
+    return pictures;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
     DesktopSetup::prepare();
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLNOTE_VERSION));
+    const QStringList pictures = picturesToPin(app);
     DesktopSetup::registerFonts(NoteState::defaultFontName());
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -21,7 +49,7 @@ int main(int argc, char *argv[])
         QLatin1String("/quillnote");
     MainWindow window(
         desktop.forFolder(NotesFolder::choose(QCoreApplication::applicationDirPath(), dataFolder)));
-    if (!window.start())
+    if (!window.start(pictures))
         return 0;
     QObject::connect(&window, &MainWindow::finished, &app, &QCoreApplication::quit);
     const int status = QApplication::exec();

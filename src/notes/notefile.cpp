@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 const QDate epoch(2002, 1, 1);
@@ -165,10 +166,21 @@ NoteFile::Result NoteFile::create(const QString &path, const NoteRecord &record)
     return write(path, record);
 }
 
-bool NoteFile::remove(const QString &path)
+namespace {
+// The toolkit puts a file into the current folder when the user's data
+// folder, where the trash lives, is missing (a fresh account): it is made
+// first, and where it cannot be, no trash is used.
+bool canUseTrash(const QString &path)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QFileInfo(path).isFile() && !data.isEmpty() && QDir().mkpath(data);
+}
+} // namespace
+
+bool NoteFile::discard(const QString &path)
 {
     QFile file(path);
-    if (file.remove() || !QFile::exists(path))
+    if ((canUseTrash(path) && file.moveToTrash()) || file.remove() || !QFile::exists(path))
         return true;
     qCWarning(lcNoteFile, "%s not deleted: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
               qUtf8Printable(file.errorString()));

@@ -71,8 +71,12 @@ NoteRecord read(const QString &path);
 /** Writes @p record as a new note file at @p path. */
 [[nodiscard]] Result create(const QString &path, const NoteRecord &record);
 
-/** Deletes the note file at @p path; true when it is gone, also when it was gone already. */
-bool remove(const QString &path);
+/**
+ * Takes the note file at @p path out of the folder: into the desktop's
+ * trash, where the user can restore it, or deleted where there is no trash
+ * for it. True when it is gone, also when it was gone already.
+ */
+bool discard(const QString &path);
 
 /**
  * The note files of @p folder, as full paths: the entries whose names end

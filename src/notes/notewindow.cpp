@@ -15,6 +15,7 @@
 #include "platform/messagebox.h"
 #include "platform/picker.h"
 #include "platform/pictureloader.h"
+#include "platform/screenreach.h"
 #include "platform/webpane.h"
 #include "platform/windowposition.h"
 #include "tileplan.h"
@@ -180,6 +181,7 @@ void NoteWindow::load()
     applyBackgroundPicture(reading.backgroundPath);
     m_webPane->navigate(webPage());
     m_loaded = state();
+    m_filePosition = QPointF(m_loaded.left, m_loaded.top);
 }
 
 // The picture's natural size comes from its header, and the ratio from that
@@ -251,6 +253,10 @@ NoteState NoteWindow::state() const
     const QPoint position = WindowPosition::of(this);
     state.left = static_cast<float>(m_twips.fromPixels(position.x()));
     state.top = static_cast<float>(m_twips.fromPixels(position.y()));
+    if (m_storedPosition) {
+        state.left = static_cast<float>(m_storedPosition->x());
+        state.top = static_cast<float>(m_storedPosition->y());
+    }
     state.width = static_cast<float>(m_twips.fromPixels(width()));
     state.height = static_cast<float>(m_twips.fromPixels(height()));
     if (m_storedSize) {
@@ -276,12 +282,15 @@ NoteFile::Result NoteWindow::save()
 {
     if (m_discarded || m_keepFile)
         return {true, {}};
-    const NoteRecord record = state().toRecord();
+    const NoteState shown = state();
+    const NoteRecord record = shown.toRecord();
     const NoteFile::Result result = NoteFile::save(m_notePath, record);
-    if (result)
+    if (result) {
         m_written = record;
-    else
+        m_filePosition = QPointF(shown.left, shown.top);
+    } else {
         m_unwritten = record;
+    }
     return result;
 }
 
@@ -329,8 +338,35 @@ void NoteWindow::resizeEvent(QResizeEvent *event)
     // Only the user's own resize replaces a size kept from the file.
     if (m_mover->isResizing()) {
         m_storedSize.reset();
+        m_storedPosition.reset();
         noteChanged();
     }
+}
+
+void NoteWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // Only the user's own move replaces a place kept from the file.
+    if (m_mover->isDragging())
+        m_storedPosition.reset();
+}
+
+void NoteWindow::bringIntoReach(const QList<QRect> &screens)
+{
+    const QPoint corner = ScreenReach::reachable(geometry(), screens);
+    if (corner == pos())
+        return;
+    // The file's place, not where the window manager may have pushed the note meanwhile.
+    if (!m_storedPosition)
+        m_storedPosition = m_filePosition;
+    move(corner);
+}
+
+void NoteWindow::moveForUser(const QPoint &corner)
+{
+    move(corner);
+    m_storedPosition.reset();
+    noteChanged();
 }
 
 void NoteWindow::layoutNote()
@@ -497,6 +533,6 @@ void NoteWindow::discard()
     m_discarded = true;
     // A file that could not be deleted would bring the note back at the next
     // start: the note stays open rather than seem gone.
-    if (NoteFile::remove(m_notePath))
+    if (NoteFile::discard(m_notePath))
         close();
 }

@@ -61,6 +61,15 @@ public:
     /** The box the memo is edited in, hidden while the memo is not being edited. */
     MemoEdit *memoEdit();
 
+    /**
+     * Brings the note onto the nearest of @p screens when none shows enough
+     * of it to grab; its file keeps the place it had until the user moves
+     * or resizes it, so that it goes back there once that screen is back.
+     */
+    void bringIntoReach(const QList<QRect> &screens);
+    /** Moves the note's corner to @p corner for the user, as a drag would. */
+    void moveForUser(const QPoint &corner);
+
     /** The address every web pane shows. */
     static QUrl webPage();
 
@@ -71,6 +80,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -129,6 +139,10 @@ private:
     NoteState m_loaded;
     /** The size in twips that the file gave, while the window shows a bounded one. */
     std::optional<QSizeF> m_storedSize;
+    /** The place in twips that the file gave, while the note is shown elsewhere to be in reach. */
+    std::optional<QPointF> m_storedPosition;
+    /** The place in twips that the note file holds. */
+    QPointF m_filePosition;
     NoteLayout m_layout;
     NoteFile::Result m_lastSave;
     NoteRecord m_unwritten;

@@ -22,6 +22,11 @@ QAction *addItem(QMenu *menu, const char *name, const QString &text)
 MainMenu::MainMenu(const Seams &seams, QWidget *parent) : QMenu(parent), m_seams(seams)
 {
     setObjectName(QStringLiteral("mainMenu"));
+    connect(addItem(this, "paste", QStringLiteral("クリップボードから付箋紙を作成")),
+            &QAction::triggered, this, &MainMenu::pasteRequested);
+    connect(addItem(this, "gather", QStringLiteral("すべての付箋紙をこの画面に集める")),
+            &QAction::triggered, this, &MainMenu::gatherRequested);
+    addSeparator();
     m_startAtLogin = addItem(this, "startAtLogin", QStringLiteral("ログイン時に起動する"));
     m_startAtLogin->setCheckable(true);
     connect(m_startAtLogin, &QAction::triggered, this, &MainMenu::setStartAtLogin);

@@ -6,7 +6,8 @@
 #include <QMenu>
 
 /**
- * The main window's pop-up menu: start the program at login, show the notes
+ * The main window's pop-up menu: make a note from the clipboard, gather
+ * every note on one screen, start the program at login, show the notes
  * folder in the file manager, and a short notice about the program.
  */
 class MainMenu final : public QMenu
@@ -16,6 +17,10 @@ public:
     MainMenu(const Seams &seams, QWidget *parent);
 
     static QString aboutText(const QString &notesFolder);
+
+signals:
+    void pasteRequested();
+    void gatherRequested();
 
 private:
     void setStartAtLogin(bool on);

@@ -6,25 +6,34 @@
 #include "notes/notefile.h"
 #include "notes/notestate.h"
 #include "notes/notewindow.h"
+#include "pastedpicture.h"
 #include "platform/clock.h"
 #include "platform/droppedfiles.h"
+#include "platform/filehandoff.h"
 #include "platform/messagebox.h"
 #include "platform/quitsignals.h"
+#include "platform/screenreach.h"
 #include "platform/singleinstance.h"
 #include "platform/windowposition.h"
 #include "startuphold.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <limits>
+#include <utility>
 
 namespace {
 const QString caption = QStringLiteral("quillnote 1.0");
@@ -40,6 +49,12 @@ constexpr double clientHeight = 1335;
 constexpr double frameMargin = 120;
 constexpr double labelLeft = 360;
 constexpr double labelTop = 480;
+
+// The longest that pictures named at the start wait for the window to be placed.
+constexpr std::chrono::milliseconds pendingPicturesWait{2000};
+
+// How long the screens may go on changing before stranded windows are brought back.
+constexpr std::chrono::milliseconds screenSettling{200};
 
 // The longest that pictures wait for the notes of start-up to be painted.
 constexpr std::chrono::milliseconds startupPictureHold{3000};
@@ -94,8 +109,11 @@ void MainWindow::createControls()
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     // Made at the first right click: start-up does not wait for it.
-    if (!m_menu)
+    if (!m_menu) {
         m_menu = new MainMenu(m_seams, this);
+        connect(m_menu, &MainMenu::pasteRequested, this, &MainWindow::pasteNote);
+        connect(m_menu, &MainMenu::gatherRequested, this, &MainWindow::gatherNotes);
+    }
     m_menu->popup(event->globalPos());
 }
 
@@ -105,19 +123,93 @@ void MainWindow::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(frameColour);
     painter.drawRect(rect().adjusted(margin, margin, -margin - 1, -margin - 1));
+    if (!m_pendingPictures.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::createPendingNotes);
 }
 
-bool MainWindow::start()
+bool MainWindow::start(const QStringList &pictures)
 {
     if (!m_instance->acquire()) {
-        m_seams.messageBox->notify(nullptr, alreadyRunning);
+        // Pictures go to the copy that runs; without any, the user is told it runs.
+        if (pictures.isEmpty() || !FileHandoff::handOver(m_seams.folder, pictures))
+            m_seams.messageBox->notify(nullptr, alreadyRunning);
         return false;
     }
     createTrayIcon();
     openAllNotes();
     show();
     connectExits();
+    watchScreens();
+    auto *handoff = new FileHandoff(m_seams.folder, this);
+    connect(handoff, &FileHandoff::filesReceived, this, &MainWindow::createNotes);
+    handoff->listen();
+    // Made once the window stands where the window manager puts it, so
+    // that the notes come beside it: at its first paint, or soon anyway.
+    m_pendingPictures = pictures;
+    QTimer::singleShot(pendingPicturesWait, this, &MainWindow::createPendingNotes);
     return true;
+}
+
+namespace {
+// Where windows can be reached: each screen less its panels.
+QList<QRect> screenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
+}
+} // namespace
+
+// A screen that goes, shrinks or moves can strand windows: they are
+// brought back once the screens have settled.
+void MainWindow::watchScreens()
+{
+    m_reachTimer = new QTimer(this);
+    m_reachTimer->setSingleShot(true);
+    m_reachTimer->setInterval(screenSettling);
+    connect(m_reachTimer, &QTimer::timeout, this, &MainWindow::bringWindowsIntoReach);
+    const auto watch = [this](QScreen *screen) {
+        connect(screen, &QScreen::availableGeometryChanged, m_reachTimer,
+                qOverload<>(&QTimer::start));
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen *screen) {
+        watch(screen);
+        m_reachTimer->start();
+    });
+    connect(qApp, &QGuiApplication::screenRemoved, m_reachTimer, qOverload<>(&QTimer::start));
+    bringWindowsIntoReach();
+}
+
+void MainWindow::bringWindowsIntoReach()
+{
+    const QList<QRect> areas = screenAreas();
+    for (NoteWindow *note : openNotes())
+        note->bringIntoReach(areas);
+    const QRect frame = frameGeometry();
+    const QPoint corner = ScreenReach::reachable(frame, areas);
+    if (corner != frame.topLeft())
+        move(corner);
+}
+
+void MainWindow::gatherNotes()
+{
+    const QRect area = screen()->availableGeometry();
+    int index = 0;
+    for (NoteWindow *note : openNotes())
+        note->moveForUser(ScreenReach::cascaded(index++, note->size(), area));
+}
+
+QList<NoteWindow *> MainWindow::openNotes() const
+{
+    QList<NoteWindow *> notes;
+    const int count = qMin<int>(m_noteCount, noteTableSize);
+    for (int index = 0; index < count; ++index)
+        if (NoteWindow *note = m_noteTable[index]; note && !note->isClosed())
+            notes.append(note);
+    return notes;
 }
 
 // Every way into the exit runs shutdown() once: closing this window (its
@@ -162,6 +254,7 @@ NoteWindow *MainWindow::openNote(const QString &path)
         m_noteTable[index] = note;
         note->setNotePath(path);
         note->load();
+        note->bringIntoReach(screenAreas());
         note->show();
     }
     if (m_noteCount < std::numeric_limits<qint16>::max())
@@ -179,11 +272,7 @@ NoteWindow *MainWindow::note(int index) const
 QList<MainWindow::Unsaved> MainWindow::closeAllNotes()
 {
     QList<Unsaved> unsaved;
-    const int count = qMin<int>(m_noteCount, noteTableSize);
-    for (int index = 0; index < count; ++index) {
-        NoteWindow *note = m_noteTable[index];
-        if (!note || note->isClosed())
-            continue;
+    for (NoteWindow *note : openNotes()) {
         note->close();
         const NoteFile::Result result = note->lastSave();
         if (result.failed())
@@ -281,15 +370,54 @@ void MainWindow::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    createNote(path);
+    createNote(path, NoteFile::newPath(m_seams.folder, m_seams.clock->now()), QPoint());
 }
 
-void MainWindow::createNote(const QString &picturePath)
+void MainWindow::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Paste))
+        pasteNote();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void MainWindow::pasteNote()
+{
+    // A pasted picture is kept under the name of the note made for it.
     const QString notePath = NoteFile::newPath(m_seams.folder, m_seams.clock->now());
+    const QString pngPath =
+        QDir(m_seams.folder)
+            .filePath(
+                QStringLiteral("pictures/%1.png").arg(QFileInfo(notePath).completeBaseName()));
+    const QString picture =
+        PastedPicture::fileFor(QGuiApplication::clipboard()->mimeData(), pngPath);
+    if (!picture.isEmpty())
+        createNote(picture, notePath, QPoint());
+}
+
+void MainWindow::createPendingNotes()
+{
+    const QStringList pictures = std::exchange(m_pendingPictures, {});
+    if (!pictures.isEmpty())
+        createNotes(pictures);
+}
+
+void MainWindow::createNotes(const QStringList &pictures)
+{
+    // Each a step further down and right, so that none hides the one before.
+    QPoint offset;
+    for (const QString &picture : pictures) {
+        createNote(picture, NoteFile::newPath(m_seams.folder, m_seams.clock->now()), offset);
+        offset += QPoint(ScreenReach::cascadeStep, ScreenReach::cascadeStep);
+    }
+}
+
+void MainWindow::createNote(const QString &picturePath, const QString &notePath,
+                            const QPoint &offset)
+{
     // The outer corner, frame included: where the window system has the
     // contents, less the frame's width that the toolkit knows.
-    const QPoint corner = WindowPosition::of(this) - (geometry().topLeft() - pos());
+    const QPoint corner = WindowPosition::of(this) - (geometry().topLeft() - pos()) + offset;
     const NoteRecord record =
         NoteState::newNoteRecord(picturePath, static_cast<float>(m_twips.fromPixels(corner.x())),
                                  static_cast<float>(m_twips.fromPixels(corner.y())));

@@ -16,6 +16,7 @@ class NoteWindow;
 class DropLabel;
 class MainMenu;
 class QSystemTrayIcon;
+class QTimer;
 class SingleInstance;
 
 /**
@@ -42,12 +43,14 @@ public:
 
     /**
      * Starts the program: refuses a second copy with a notice, adds the tray
-     * icon and opens every note of the program folder; from then on the end
-     * of the application (the desktop session ending) and the signals that
-     * ask a program to end run shutdown(), as closing the window does. False
-     * when another copy already runs; nothing has changed then.
+     * icon and opens every note of the program folder, then makes a note for
+     * each of @p pictures; from then on the end of the application (the
+     * desktop session ending) and the signals that ask a program to end run
+     * shutdown(), as closing the window does. False when another copy
+     * already runs; it is handed @p pictures instead of the notice, and
+     * nothing here has changed.
      */
-    bool start();
+    bool start(const QStringList &pictures = {});
 
     /**
      * Opens a note window for the note file @p path and records it in the
@@ -69,6 +72,15 @@ public:
      */
     void shutdown();
 
+    /** Brings every note, and this window, onto a screen where the user can grab it. */
+    void bringWindowsIntoReach();
+    /** Cascades every note over the screen that shows this window, as moves by the user. */
+    void gatherNotes();
+    /** Makes a note from what the clipboard holds: a copied picture or file. */
+    void pasteNote();
+    /** Makes a note for each picture, as drops would, each a step beside the one before. */
+    void createNotes(const QStringList &pictures);
+
     static QIcon icon();
 
 signals:
@@ -80,6 +92,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -89,9 +102,13 @@ private:
     void createTrayIcon();
     void connectExits();
     void openAllNotes();
+    void watchScreens();
+    /** The notes of the table that are still open, in the order they were opened. */
+    QList<NoteWindow *> openNotes() const;
     QList<Unsaved> closeAllNotes();
     void finish(bool askAboutUnsaved);
-    void createNote(const QString &picturePath);
+    void createPendingNotes();
+    void createNote(const QString &picturePath, const QString &notePath, const QPoint &offset);
     void restore();
     bool canHideToTray() const;
 
@@ -102,6 +119,9 @@ private:
     QSystemTrayIcon *m_trayIcon = nullptr;
     DropLabel *m_dropLabel = nullptr;
     MainMenu *m_menu = nullptr;
+    QTimer *m_reachTimer = nullptr;
+    /** The pictures named at the start, until the window has been placed. */
+    QStringList m_pendingPictures;
     std::array<QPointer<NoteWindow>, noteTableSize> m_noteTable;
     qint16 m_noteCount = 0;
     bool m_shutDown = false;

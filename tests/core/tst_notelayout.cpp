@@ -2,6 +2,7 @@
 #include "notes/notelayout.h"
 #include "notes/resizeborder.h"
 #include "notes/tileplan.h"
+#include "platform/screenreach.h"
 #include "platform/twips.h"
 
 #include <QTest>
@@ -20,6 +21,10 @@ private slots:
     void resizesByHand();
     void plansTiles_data();
     void plansTiles();
+    void bringsWindowsIntoReach_data();
+    void bringsWindowsIntoReach();
+    void cascadesGatheredWindows_data();
+    void cascadesGatheredWindows();
 };
 
 namespace {
@@ -159,6 +164,61 @@ void TestNoteLayout::plansTiles()
     QCOMPARE(plan.lastY, lastY);
     if (width == 1335.0)
         QCOMPARE(plan.tileCount(), 1127LL);
+}
+
+void TestNoteLayout::bringsWindowsIntoReach_data()
+{
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QPoint>("placed");
+    const QRect left(0, 0, 1280, 1024);
+    const QRect right(1280, 0, 1920, 1080);
+    const QList<QRect> both{left, right};
+    QTest::newRow("wholly shown") << QRect(100, 80, 200, 200) << both << QPoint(100, 80);
+    QTest::newRow("48 shown at the edge")
+        << QRect(1232, 976, 200, 200) << QList<QRect>{left} << QPoint(1232, 976);
+    QTest::newRow("47 shown: wholly in")
+        << QRect(1233, 100, 200, 200) << QList<QRect>{left} << QPoint(1080, 100);
+    QTest::newRow("across two screens") << QRect(1250, 100, 200, 200) << both << QPoint(1250, 100);
+    QTest::newRow("screen unplugged")
+        << QRect(2500, 900, 300, 300) << QList<QRect>{left} << QPoint(980, 724);
+    QTest::newRow("nearest of two") << QRect(3400, -500, 200, 200) << both << QPoint(3000, 0);
+    QTest::newRow("above and left") << QRect(-5000, -5000, 200, 200) << both << QPoint(0, 0);
+    QTest::newRow("larger than the screen")
+        << QRect(3000, 50, 2000, 1500) << QList<QRect>{left} << QPoint(0, 0);
+    QTest::newRow("smaller than the minimum, shown whole")
+        << QRect(1270, 10, 10, 10) << QList<QRect>{left} << QPoint(1270, 10);
+    QTest::newRow("no screen") << QRect(5000, 5000, 200, 200) << QList<QRect>{}
+                               << QPoint(5000, 5000);
+}
+
+void TestNoteLayout::bringsWindowsIntoReach()
+{
+    QFETCH(QRect, window);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QPoint, placed);
+    QCOMPARE(ScreenReach::reachable(window, screens), placed);
+    QVERIFY(screens.isEmpty() || ScreenReach::isReachable(QRect(placed, window.size()), screens));
+}
+
+void TestNoteLayout::cascadesGatheredWindows_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("placed");
+    QTest::newRow("first") << 0 << QSize(200, 200) << QPoint(1280, 24);
+    QTest::newRow("third") << 2 << QSize(200, 200) << QPoint(1320, 64);
+    QTest::newRow("last that fits") << 44 << QSize(200, 200) << QPoint(2160, 904);
+    QTest::newRow("starts again") << 45 << QSize(200, 200) << QPoint(1280, 24);
+    QTest::newRow("larger than the screen") << 5 << QSize(3000, 200) << QPoint(1280, 24);
+}
+
+void TestNoteLayout::cascadesGatheredWindows()
+{
+    QFETCH(int, index);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, placed);
+    QCOMPARE(ScreenReach::cascaded(index, size, QRect(1280, 24, 1920, 1080)), placed);
 }
 
 QTEST_GUILESS_MAIN(TestNoteLayout)

@@ -98,10 +98,12 @@ drag_note() {
 
 confirmation() { client_windows | awk '$2 == "quillnote" { print $1 }' | while read -r w; do xprop -id "$w" _NET_WM_WINDOW_TYPE; done | contains DIALOG; }
 
-# "捨てる" from the menu of a right press, confirmed with Return, deletes the
-# note file at once; nothing is written at exit.
+# "捨てる" from the menu of a right press, confirmed with Return, moves the
+# note file to the desktop's trash at once; nothing is written at exit, and
+# the note restored from the trash opens at the next start.
 discard_note() {
     start_desktop
+    export XDG_DATA_HOME="$work/data"
     write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
     write_note 2.dat "/nowhere/b.png,6000,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
     start_app
@@ -120,6 +122,13 @@ discard_note() {
     close_main_window
     [ ! -e "$app/1.dat" ] || fail "1.dat written again at exit"
     expect_note 2.dat "/nowhere/b.png,6000,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    local trash="$XDG_DATA_HOME/Trash"
+    contains -x "Path=$app/1.dat" <"$trash/info/1.dat.trashinfo" || fail "no record of 1.dat in the trash"
+    # Restored as a file manager restores it: back to the path the record names.
+    mv "$trash/files/1.dat" "$app/1.dat" && rm "$trash/info/1.dat.trashinfo"
+    expect_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    start_app
+    wait_until 10 test "$(note_count)" -eq 2 || fail "the restored note did not open"
 }
 
 # Typed memo text (Japanese, commas) is saved exactly and survives a restart.
@@ -305,6 +314,138 @@ lost_after_edits() {
 }
 sigkill_after_edits() { lost_after_edits sigkill; }
 xserver_killed_after_edits() { lost_after_edits xserver; }
+
+# at WINDOW "X Y WIDTH HEIGHT": whether the window stands there now.
+at() { [ "$(geometry "$1")" = "$2" ]; }
+# notes_at WHAT "X Y W H"...: each note window, in order, comes to its place.
+notes_at() {
+    local what=$1 index=0 place
+    shift
+    mapfile -t notes < <(note_windows)
+    for place in "$@"; do
+        wait_until 10 at "${notes[index]}" "$place" ||
+            fail "note $((index + 1)) $what: at $(geometry "${notes[index]}"), expected $place"
+        index=$((index + 1))
+    done
+}
+
+# Two monitors side by side on one X screen, as a laptop with a second display.
+two_monitors() {
+    xrandr --setmonitor left 640/169x1024/271+0+0 screen
+    xrandr --setmonitor right 640/169x1024/271+640+0 none
+}
+
+# choose_main_item N: the Nth item of the main window's menu, by keys.
+choose_main_item() {
+    local window
+    window=$(main_window)
+    read -r x y _ _ < <(geometry "$window")
+    xdotool mousemove $((x + 10)) $((y + 10)) click 3
+    wait_until 10 popup_menu || fail "no menu on the main window"
+    local step
+    for step in $(seq "$1"); do xdotool key Down; done
+    sleep 0.2
+    xdotool key Return
+}
+
+# A note off every screen, and notes on a monitor that is unplugged, come
+# onto a screen; their files keep their places, so that they go back when
+# the monitor does; gathering moves every note to the main window's screen.
+notes_in_reach() {
+    start_desktop notray
+    two_monitors
+    write_note 1.dat "/nowhere/a.png,10500,1500,3000,3000,16777215,$font,9,0,False,False,False,,"
+    write_note 2.dat "/nowhere/b.png,75000,1500,3000,3000,16777215,$font,9,0,False,False,False,,"
+    start_app
+    notes_at "at the start" "700 100 200 200" "1080 100 200 200"
+    xrandr --delmonitor right
+    notes_at "after the unplug" "440 100 200 200" "440 100 200 200"
+    close_main_window
+    expect_note 1.dat "/nowhere/a.png,10500,1500,3000,3000,16777215,$font,9,0,False,False,False,,"
+    expect_note 2.dat "/nowhere/b.png,75000,1500,3000,3000,16777215,$font,9,0,False,False,False,,"
+
+    xrandr --setmonitor right 640/169x1024/271+640+0 none
+    start_app
+    notes_at "with the monitor back" "700 100 200 200" "1080 100 200 200"
+    xdotool windowmove --sync "$(main_window)" 60 500
+    choose_main_item 2
+    notes_at "gathered" "0 0 200 200" "20 20 200 200"
+    close_main_window
+    expect_note 1.dat "/nowhere/a.png,0,0,3000,3000,16777215,$font,9,0,False,False,False,,"
+    expect_note 2.dat "/nowhere/b.png,300,300,3000,3000,16777215,$font,9,0,False,False,False,,"
+}
+
+# Ctrl+V on the main window with a picture copied keeps it as a PNG in
+# pictures/ and makes a note for it; a file copied in a file manager, pasted
+# through the menu, makes a note as a drop of it does; text makes nothing.
+pin_from_clipboard() {
+    start_desktop notray
+    convert -size 30x20 gradient:red-blue "$work/copied.png"
+    picture "$work/file.png" 40 30 green
+    start_app
+    read -r left top < <(main_frame_origin)
+    xclip -selection clipboard -t image/png -i "$work/copied.png"
+    xdotool windowactivate --sync "$(main_window)" key ctrl+v
+    wait_until 20 bash -c "ls '$app'/*.dat" || fail "no note file after ctrl+v"
+    local note pasted
+    note=$(basename "$(ls "$app"/*.dat)")
+    pasted="$app/pictures/${note%.dat}.png"
+    expect_note "$note" "$pasted,$((left * 15)),$((top * 15)),3000,3000,&H00FFFFFF&,$font,9,&H00000000&,False,False,False,,"
+    [ "$(compare -metric AE "$work/copied.png" "$pasted" null: 2>&1)" = 0 ] || fail "the pasted picture differs"
+    wait_until 20 test "$(note_count)" -eq 1 || fail "no note window after ctrl+v"
+    # The new note covers the main window's corner: aside for the menu.
+    xdotool windowmove --sync "$(first_note)" 800 600
+
+    printf 'file://%s\n' "$work/file.png" | xclip -selection clipboard -t text/uri-list
+    choose_main_item 1
+    wait_until 20 test "$(ls "$app"/*.dat | wc -l)" -eq 2 || fail "no note for a copied file"
+    contains -F "$work/file.png," < <(cat "$(ls "$app"/*.dat | tail -n 1)") || fail "the copied file is not the note's picture"
+    echo "some text" | xclip -selection clipboard
+    xdotool windowactivate --sync "$(main_window)" key ctrl+v
+    sleep 0.5
+    [ "$(ls "$app"/*.dat | wc -l)" -eq 2 ] || fail "pasted text made a note"
+    wait_until 20 test "$(note_count)" -eq 2 || fail "$(note_count) note windows"
+}
+
+# picture_of NOTE: the picture path that a note file names.
+picture_of() { iconv -f CP932 -t UTF-8 <"$1" | head -n 1 | cut -d, -f1; }
+
+# Files given on the command line become notes, cascaded; a later start
+# with files hands them to the running copy and ends without the notice.
+open_with() {
+    start_desktop notray
+    mkdir -p "$work/photos"
+    local name
+    for name in a b c "d e"; do picture "$work/photos/$name.png" 40 30 red; done
+    (cd "$app" && exec ./quillnote "$work/photos/a.png" "file://$work/photos/b.png") >>"$work/app.log" 2>&1 &
+    app_pid=$!
+    pids+=("$app_pid")
+    wait_until 30 has_main_window || fail "the main window did not appear"
+    wait_until 20 test "$(note_count)" -eq 2 || fail "$(note_count) notes for two files"
+    mapfile -t notes < <(note_windows)
+    read -r x0 y0 _ _ < <(geometry "${notes[0]}")
+    notes_at "for the command line" "$x0 $y0 200 200" "$((x0 + 20)) $((y0 + 20)) 200 200"
+    xdotool windowmove --sync "$(main_window)" 300 300
+    read -r left top < <(main_frame_origin)
+    (cd "$work/photos" && exec "$app/quillnote" c.png "d e.png") >>"$work/second.log" 2>&1 &
+    local second=$!
+    pids+=("$second")
+    wait_exit "$second" 20
+    [ "$exit_status" -eq 0 ] || fail "the second start ended with $exit_status"
+    ! second_copy_notice "$second" || fail "the second start showed the notice"
+    wait_until 20 test "$(note_count)" -eq 4 || fail "$(note_count) notes after the hand-over"
+    notes_at "handed over" "$x0 $y0 200 200" "$((x0 + 20)) $((y0 + 20)) 200 200" \
+        "$left $top 200 200" "$((left + 20)) $((top + 20)) 200 200"
+    close_main_window
+    local files=("$app"/*.dat)
+    [ "${#files[@]}" -eq 4 ] || fail "${#files[@]} note files"
+    local expected=(a b c "d e") index=0
+    for name in "${expected[@]}"; do
+        [ "$(picture_of "${files[index]}")" = "$work/photos/$name.png" ] ||
+            fail "note $((index + 1)) names $(picture_of "${files[index]}")"
+        index=$((index + 1))
+    done
+}
 
 "$scenario"
 echo "ok: $scenario"
