@@ -3,6 +3,7 @@
 #include "platform/desktopseams.h"
 #include "platform/desktopsetup.h"
 #include "platform/notesfolder.h"
+#include "platform/picturepool.h"
 #include "shell/mainwindow.h"
 
 #include <QApplication>
@@ -10,6 +11,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 // The picture files named on the command line, as full paths: a copy that
@@ -55,5 +59,13 @@ int main(int argc, char *argv[])
     const int status = QApplication::exec();
     // Closed notes are deleted before their shared browser profile goes.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Every note is written by now: a picture still being decoded is not
+    // waited for (a huge one takes seconds) but goes with the process.
+    PicturePool *decoding = PicturePool::instance();
+    decoding->clear();
+    if (decoding->activeThreadCount() > 0) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

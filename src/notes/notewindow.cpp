@@ -16,12 +16,15 @@
 #include "platform/picker.h"
 #include "platform/pictureloader.h"
 #include "platform/screenreach.h"
+#include "platform/sharedpictures.h"
+#include "platform/slowreads.h"
 #include "platform/webpane.h"
 #include "platform/windowposition.h"
 #include "tileplan.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFutureWatcher>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
@@ -165,7 +168,11 @@ void NoteWindow::connectSignals()
 
 void NoteWindow::load()
 {
-    const NoteFile::Contents contents = NoteFile::load(m_notePath);
+    load(NoteFile::load(m_notePath));
+}
+
+void NoteWindow::load(const NoteFile::Contents &contents)
+{
     m_written = contents.record;
     m_keepFile = !contents.trusted;
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
@@ -186,18 +193,37 @@ void NoteWindow::load()
 
 // The picture's natural size comes from its header, and the ratio from that
 // size, before the window is sized; the pixels are decoded once the picture
-// has the size it shows at.
+// has the size it shows at. A header that does not come within a moment (a
+// stalled share) leaves the design's box until it does.
 void NoteWindow::applyPicture(const QString &path)
 {
     m_picturePath = path;
-    const auto natural = PictureLoader::naturalSize(path);
+    m_picture->setStretching(true);
+    const QFuture<std::optional<QSize>> header = PictureLoader::naturalSizeLater(path);
+    if (SlowReads::finishedSoon(header)) {
+        applyNaturalSize(header.result());
+        return;
+    }
+    applyNaturalSize(std::nullopt);
+    auto *watcher = new QFutureWatcher<std::optional<QSize>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, path] {
+        watcher->deleteLater();
+        if (m_picturePath != path || !watcher->result())
+            return;
+        applyNaturalSize(watcher->result());
+        layoutNote();
+    });
+    watcher->setFuture(header);
+}
+
+void NoteWindow::applyNaturalSize(const std::optional<QSize> &natural)
+{
     if (natural)
         m_picture->resize(*natural);
     m_pictureRatio =
         static_cast<float>(m_picture->height()) / static_cast<float>(m_picture->width());
-    m_picture->setStretching(true);
     if (natural)
-        m_picture->setPicture(path, *natural);
+        m_picture->setPicture(m_picturePath, *natural);
 }
 
 // The memo label takes the font and the text colour; the edit box keeps its own colours.
@@ -232,11 +258,26 @@ void NoteWindow::applyLabelFont(const NoteReading &reading)
         setTextColour(m_memoLabel, *reading.textColour);
 }
 
+// The file keeps naming the picture while it is read, and when it will not load.
 void NoteWindow::applyBackgroundPicture(const QString &path)
 {
     if (path.isEmpty())
         return;
-    setBackgroundPicture(PictureLoader::loadShared(path), path);
+    m_backgroundPath = path;
+    fetchBackgroundPicture(path, [](bool) {});
+}
+
+// Tiles the note with the picture of @p path once it has been read, unless
+// another background was asked for since; @p done hears whether it showed.
+void NoteWindow::fetchBackgroundPicture(const QString &path, const std::function<void(bool)> &done)
+{
+    const quint64 request = ++m_backgroundRequest;
+    SharedPictures::fetch(path, this, [this, path, request, done](const QPixmap &picture) {
+        const bool shown = request == m_backgroundRequest && !picture.isNull();
+        if (shown)
+            setBackgroundPicture(picture, path);
+        done(shown);
+    });
 }
 
 void NoteWindow::setBackgroundPicture(const QPixmap &picture, const QString &path)
@@ -466,15 +507,26 @@ void NoteWindow::dragMoveEvent(QDragMoveEvent *event)
     DroppedFiles::acceptIfFiles(event);
 }
 
+// A picture read within a moment is taken only if it loads, as the file
+// manager proposed; one that takes longer is taken as a copy, never moved
+// away from its folder, and tiles the note once it has been read.
 void NoteWindow::dropEvent(QDropEvent *event)
 {
     const QString path = DroppedFiles::firstLocalFile(event->mimeData());
-    const QPixmap picture = path.isEmpty() ? QPixmap() : PictureLoader::loadShared(path);
-    if (picture.isNull())
+    if (path.isEmpty())
         return;
-    event->acceptProposedAction();
-    setBackgroundPicture(picture, path);
-    noteChanged();
+    const auto loaded = std::make_shared<std::optional<bool>>();
+    fetchBackgroundPicture(path, [this, loaded](bool shown) {
+        *loaded = shown;
+        if (shown)
+            noteChanged();
+    });
+    if (!loaded->has_value()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else if (**loaded) {
+        event->acceptProposedAction();
+    }
 }
 
 void NoteWindow::chooseFont()
@@ -513,6 +565,7 @@ void NoteWindow::chooseBackgroundColour()
 void NoteWindow::cancelBackgroundPicture()
 {
     m_surface->clearTiles();
+    ++m_backgroundRequest;
     m_backgroundPicture = QPixmap();
     m_backgroundPath.clear();
     noteChanged();

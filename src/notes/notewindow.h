@@ -42,6 +42,8 @@ public:
 
     /** Reads the note file and applies it, each step skipped when it fails. */
     void load();
+    /** Applies @p contents, read from the note file. */
+    void load(const NoteFile::Contents &contents);
     /** What the window shows, as its file keeps it. */
     NoteState state() const;
     float pictureRatio() const { return m_pictureRatio; }
@@ -95,10 +97,12 @@ private:
     void connectSignals();
 
     void applyPicture(const QString &path);
+    void applyNaturalSize(const std::optional<QSize> &natural);
     void applyGeometry(const NoteReading &reading);
     void applyLabelFont(const NoteReading &reading);
     void forgetPictureSize();
     void applyBackgroundPicture(const QString &path);
+    void fetchBackgroundPicture(const QString &path, const std::function<void(bool)> &done);
     void setBackgroundPicture(const QPixmap &picture, const QString &path);
     void setEditFont(const QFont &font);
     NoteFile::Result save();
@@ -126,15 +130,19 @@ private:
     float m_pictureRatio = 0;
     QString m_backgroundPath;
     QPixmap m_backgroundPicture;
+    /** Counts the background pictures asked for: only the latest shows when it has been read. */
+    quint64 m_backgroundRequest = 0;
     QFont m_editFont;
     NoteMover *m_mover;
     QTimer *m_saveTimer;
     QTimer *m_typingTimer;
     /** What the note file was last read or written with. */
     NoteRecord m_written;
-    /** The file did not read as a whole record: it is left alone until the user changes the note.
+    /**
+     * The file has not been read yet, or did not read as a whole record: it
+     * is left alone until the user changes the note.
      */
-    bool m_keepFile = false;
+    bool m_keepFile = true;
     /** What the note showed when it had loaded. */
     NoteState m_loaded;
     /** The size in twips that the file gave, while the window shows a bounded one. */

@@ -47,7 +47,10 @@ void BareWindow::clearCaptionAndIcon(QWidget *window)
     const WId id = window->internalWinId();
     if (!x11 || !id)
         return;
+    // Off X (another platform plugin) the interface is there without a connection.
     xcb_connection_t *connection = x11->connection();
+    if (!connection)
+        return;
     const auto window32 = static_cast<xcb_window_t>(id);
     for (const xcb_atom_t atom : bareAtoms(connection))
         xcb_delete_property(connection, window32, atom);

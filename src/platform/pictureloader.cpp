@@ -2,11 +2,10 @@
 #include "pictureloader.h"
 
 #include "picturepool.h"
+#include "slowreads.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QImageReader>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -48,29 +47,38 @@ QImage scaledOneBit(const QImage &picture, const QSize &size)
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The pictures that notes show, by file; they go before the application does.
-QHash<QString, QPixmap> &sharedPictures()
+PictureLoader::Opener &opener()
 {
-    static QHash<QString, QPixmap> pictures;
-    static const bool cleared = [] {
-        qAddPostRoutine([] { pictures.clear(); });
-        return true;
-    }();
-    Q_UNUSED(cleared);
-    return pictures;
+    static PictureLoader::Opener open;
+    return open;
 }
 
-bool readable(const QString &path)
+// Only regular files are read: a fifo or a device could block the reader for good.
+std::unique_ptr<QIODevice> openFile(const QString &path)
 {
-    return QFileInfo(path).isFile();
+    if (opener())
+        return opener()(path);
+    if (!QFileInfo(path).isFile())
+        return nullptr;
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return nullptr;
+    return file;
 }
 } // namespace
 
+void PictureLoader::setOpener(Opener open)
+{
+    opener() = std::move(open);
+}
+
 std::optional<QSize> PictureLoader::naturalSize(const QString &path)
 {
-    if (!readable(path))
+    const std::unique_ptr<QIODevice> file = openFile(path);
+    if (!file)
         return std::nullopt;
-    QImageReader reader(path);
+    // A reader on a file takes its suffix for a hint, as one given the path does.
+    QImageReader reader(file.get());
     reader.setAutoTransform(true);
     const QSize size = shownSize(reader);
     if (!reader.canRead() || size.isEmpty())
@@ -80,9 +88,10 @@ std::optional<QSize> PictureLoader::naturalSize(const QString &path)
 
 QImage PictureLoader::decode(const QString &path, const QSize &target)
 {
-    if (!readable(path))
+    const std::unique_ptr<QIODevice> file = openFile(path);
+    if (!file)
         return {};
-    QImageReader reader(path);
+    QImageReader reader(file.get());
     reader.setAutoTransform(true);
     const QSize natural = shownSize(reader);
     if (natural.isEmpty())
@@ -102,26 +111,9 @@ QImage PictureLoader::load(const QString &path)
     return decode(path, QSize());
 }
 
-QPixmap PictureLoader::loadShared(const QString &path)
+QFuture<std::optional<QSize>> PictureLoader::naturalSizeLater(const QString &path)
 {
-    const QFileInfo file(path);
-    if (!file.isFile())
-        return {};
-    // A file changed since it was cached is a different picture.
-    const QString key = QStringLiteral("quillnote:%1:%2:%3")
-                            .arg(file.canonicalFilePath())
-                            .arg(file.lastModified().toMSecsSinceEpoch())
-                            .arg(file.size());
-    // Shared for as long as any note shows it, however large: the toolkit's
-    // own pixmap cache would drop a photograph, and each note decode its own.
-    QHash<QString, QPixmap> &shown = sharedPictures();
-    shown.removeIf([](const auto &entry) { return entry.value().isDetached(); });
-    if (const auto found = shown.constFind(key); found != shown.constEnd())
-        return *found;
-    const QPixmap picture = QPixmap::fromImage(load(path));
-    if (!picture.isNull())
-        shown.insert(key, picture);
-    return picture;
+    return QtConcurrent::run(SlowReads::pool(), naturalSize, path);
 }
 
 QFuture<QImage> PictureLoader::decodeLater(const QString &path, const QSize &target)

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QFuture>
+#include <QIODevice>
 #include <QImage>
-#include <QPixmap>
 #include <QSize>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 /**
@@ -15,18 +17,22 @@
  * Orientation recorded in the file is applied.
  */
 namespace PictureLoader {
+/** Opens a picture file for reading; null when it cannot be read. */
+using Opener = std::function<std::unique_ptr<QIODevice>(const QString &path)>;
+/**
+ * Replaces how picture files are opened (tests put in files whose reads
+ * block); an empty one restores the program's own. Set before any picture is read.
+ */
+void setOpener(Opener open);
+
 /** The picture's size as shown, from its header alone. */
 std::optional<QSize> naturalSize(const QString &path);
 /** The picture decoded no larger than needed to fill @p target (scaled decoding). */
 QImage decode(const QString &path, const QSize &target);
 /** The picture at its natural size. */
 QImage load(const QString &path);
-/**
- * The picture at its natural size as a pixmap, shared with every other
- * caller that loads the same unchanged file (notes often share one
- * background picture). Null when it will not load.
- */
-QPixmap loadShared(const QString &path);
+/** naturalSize() on a thread for reads that may never come back. */
+QFuture<std::optional<QSize>> naturalSizeLater(const QString &path);
 /**
  * decode() on a thread of the program's picture pool; a picture without
  * transparency comes back in three bytes a pixel.

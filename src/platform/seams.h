@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "notes/notefile.h"
+
 #include <QString>
 
 #include <functional>
@@ -24,6 +26,8 @@ struct Seams
     QString autostartFolder;
     /** Shows @p folder in the desktop's file manager; false when nothing could. */
     std::function<bool(const QString &folder)> openFolder;
+    /** Reads a note file (tests put in reads that block); empty: the program's own. */
+    std::function<NoteFile::Contents(const QString &path)> readNote;
     /** Whether a tray can show the icon now. */
     std::function<bool()> trayAvailable;
     /** Whether web panes show real pages (off: plain strips). */

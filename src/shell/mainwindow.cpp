@@ -14,6 +14,7 @@
 #include "platform/quitsignals.h"
 #include "platform/screenreach.h"
 #include "platform/singleinstance.h"
+#include "platform/slowreads.h"
 #include "platform/windowposition.h"
 #include "startuphold.h"
 
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +33,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <limits>
 #include <utility>
@@ -58,6 +61,17 @@ constexpr std::chrono::milliseconds screenSettling{200};
 
 // The longest that pictures wait for the notes of start-up to be painted.
 constexpr std::chrono::milliseconds startupPictureHold{3000};
+} // namespace
+
+namespace {
+// Where windows can be reached: each screen less its panels.
+QList<QRect> screenAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
+}
 } // namespace
 
 MainWindow::MainWindow(const Seams &seams)
@@ -149,17 +163,6 @@ bool MainWindow::start(const QStringList &pictures)
     QTimer::singleShot(pendingPicturesWait, this, &MainWindow::createPendingNotes);
     return true;
 }
-
-namespace {
-// Where windows can be reached: each screen less its panels.
-QList<QRect> screenAreas()
-{
-    QList<QRect> areas;
-    for (const QScreen *screen : QGuiApplication::screens())
-        areas.append(screen->availableGeometry());
-    return areas;
-}
-} // namespace
 
 // A screen that goes, shrinks or moves can strand windows: they are
 // brought back once the screens have settled.
@@ -253,13 +256,39 @@ NoteWindow *MainWindow::openNote(const QString &path)
         note = new NoteWindow(m_seams, &m_picker);
         m_noteTable[index] = note;
         note->setNotePath(path);
-        note->load();
-        note->bringIntoReach(screenAreas());
-        note->show();
+        readNote(note);
     }
     if (m_noteCount < std::numeric_limits<qint16>::max())
         ++m_noteCount;
     return note;
+}
+
+// A note whose file does not read within a moment (a stalled share) comes
+// onto the screen when it has been read; until then it is neither shown
+// nor written.
+void MainWindow::readNote(NoteWindow *note)
+{
+    const auto reader = m_seams.readNote ? m_seams.readNote : NoteFile::load;
+    const QFuture<NoteFile::Contents> read =
+        QtConcurrent::run(SlowReads::pool(), reader, note->notePath());
+    if (SlowReads::finishedSoon(read)) {
+        showNote(note, read.result());
+        return;
+    }
+    auto *watcher = new QFutureWatcher<NoteFile::Contents>(note);
+    connect(watcher, &QFutureWatcherBase::finished, note, [this, note, watcher] {
+        watcher->deleteLater();
+        if (!m_shutDown && !note->isClosed())
+            showNote(note, watcher->result());
+    });
+    watcher->setFuture(read);
+}
+
+void MainWindow::showNote(NoteWindow *note, const NoteFile::Contents &contents)
+{
+    note->load(contents);
+    note->bringIntoReach(screenAreas());
+    note->show();
 }
 
 NoteWindow *MainWindow::note(int index) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "notes/notefile.h"
 #include "notes/noterecord.h"
 #include "platform/picker.h"
 #include "platform/seams.h"
@@ -102,6 +103,8 @@ private:
     void createTrayIcon();
     void connectExits();
     void openAllNotes();
+    void readNote(NoteWindow *note);
+    void showNote(NoteWindow *note, const NoteFile::Contents &contents);
     void watchScreens();
     /** The notes of the table that are still open, in the order they were opened. */
     QList<NoteWindow *> openNotes() const;

@@ -3,11 +3,14 @@
 #include "notes/notefile.h"
 #include "notes/notestate.h"
 #include "notes/pictureview.h"
+#include "platform/pictureloader.h"
 #include "shell/mainwindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+
+#include <future>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -28,6 +31,8 @@ private slots:
     void survivesHostilePictures_data();
     void survivesHostilePictures();
     void startUpSkipsWhatIsNoNoteFile();
+    // Last: reads that ran out of time make the next ones go without waiting for a while.
+    void startUpGoesOnWithoutReadsThatBlock();
 };
 
 void TestHostile::survivesHostilePictures_data()
@@ -103,6 +108,66 @@ void TestHostile::startUpSkipsWhatIsNoNoteFile()
     window.shutdown();
     QVERIFY(QFileInfo(fixture.path("3.dat")).isDir());
     QVERIFY(QFileInfo(fixture.path("4.dat")).isSymLink());
+}
+
+namespace {
+// A read that waits for @p go, as one on a network share that stopped answering.
+std::unique_ptr<QIODevice> openAfter(const std::shared_future<void> &go, const QString &path)
+{
+    if (go.valid())
+        go.wait();
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return nullptr;
+    return file;
+}
+} // namespace
+
+// A note whose picture's header blocks shows at once in the design's box and
+// takes its picture's shape when the header comes; a note whose file blocks
+// opens when it has been read, and is not written at an exit before that.
+void TestHostile::startUpGoesOnWithoutReadsThatBlock()
+{
+    NoteFixture fixture;
+    std::promise<void> pictureRead;
+    std::promise<void> noteRead;
+    const std::shared_future<void> pictureGo = pictureRead.get_future().share();
+    const std::shared_future<void> noteGo = noteRead.get_future().share();
+    PictureLoader::setOpener([pictureGo](const QString &path) {
+        return path.endsWith(QLatin1String("stalled.png")) ? openAfter(pictureGo, path)
+                                                           : openAfter({}, path);
+    });
+    fixture.seams.seams.readNote = [noteGo](const QString &path) {
+        if (path.endsWith(QLatin1String("2.dat")))
+            noteGo.wait();
+        return NoteFile::load(path);
+    };
+    QVERIFY(NoteFiles::picture(fixture.path("stalled.png"), QSize(40, 20), Qt::red));
+    QVERIFY(NoteFiles::picture(fixture.path("plain.png"), QSize(30, 30), Qt::blue));
+    const QByteArray stalledNote =
+        NoteState::newNoteRecord(fixture.path("plain.png"), 0, 0).toBytes();
+    QVERIFY(
+        NoteFiles::write(fixture.path("1.dat"),
+                         NoteState::newNoteRecord(fixture.path("stalled.png"), 0, 0).toBytes()));
+    QVERIFY(NoteFiles::write(fixture.path("2.dat"), stalledNote));
+    MainWindow window(fixture.seams.seams);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(window.start());
+    QVERIFY2(timer.elapsed() < 10000, "start-up waited for the blocked reads");
+    QVERIFY(window.isVisible());
+    QVERIFY(window.note(0)->isVisible());
+    QCOMPARE(window.note(0)->pictureRatio(), 1.0f);
+    QVERIFY(!window.note(1)->isVisible());
+
+    pictureRead.set_value();
+    QTRY_COMPARE(window.note(0)->pictureRatio(), 0.5f);
+    window.shutdown();
+    QCOMPARE(NoteFiles::read(fixture.path("2.dat")), stalledNote);
+    noteRead.set_value();
+    QTest::qWait(100);
+    QVERIFY(window.note(1) == nullptr || !window.note(1)->isVisible());
+    PictureLoader::setOpener({});
 }
 
 QTEST_MAIN(TestHostile)

@@ -8,6 +8,7 @@
 #include "notes/pictureview.h"
 #include "platform/codepage932.h"
 #include "platform/pictureloader.h"
+#include "platform/sharedpictures.h"
 #include "platform/webpane.h"
 
 #include <QElapsedTimer>
@@ -190,26 +191,39 @@ void TestNoteLoadSave::tilesLikeDrawingEveryTile()
     QCOMPARE(shown.copy(free), expected.copy(free));
 }
 
+namespace {
+// A background picture as a note gets it, once it has been read.
+QPixmap sharedPicture(const QString &path)
+{
+    std::optional<QPixmap> read;
+    QObject reader;
+    SharedPictures::fetch(path, &reader, [&read](const QPixmap &picture) { read = picture; });
+    if (!QTest::qWaitFor([&read] { return read.has_value(); }, 10000))
+        return {};
+    return read.value_or(QPixmap());
+}
+} // namespace
+
 void TestNoteLoadSave::notesShareABackgroundPictureUntilItChanges()
 {
     NoteFixture fixture;
     const QString paper = fixture.path("paper.png");
     QVERIFY(NoteFiles::picture(paper, QSize(10, 10), Qt::yellow));
-    const QPixmap first = PictureLoader::loadShared(paper);
+    const QPixmap first = sharedPicture(paper);
     QCOMPARE(first.toImage().pixelColor(0, 0), QColor(Qt::yellow));
-    QCOMPARE(PictureLoader::loadShared(paper).cacheKey(), first.cacheKey());
+    QCOMPARE(sharedPicture(paper).cacheKey(), first.cacheKey());
     // Changed on disk, it is another picture.
     QVERIFY(NoteFiles::picture(paper, QSize(12, 10), Qt::blue));
-    const QPixmap changed = PictureLoader::loadShared(paper);
+    const QPixmap changed = sharedPicture(paper);
     QCOMPARE(changed.size(), QSize(12, 10));
     QCOMPARE(changed.toImage().pixelColor(0, 0), QColor(Qt::blue));
     // However large: a photograph outgrows the toolkit's pixmap cache.
     const QString photo = fixture.path("photo.png");
     QVERIFY(NoteFiles::picture(photo, QSize(3000, 2000), Qt::green));
-    const QPixmap large = PictureLoader::loadShared(photo);
-    QCOMPARE(PictureLoader::loadShared(photo).cacheKey(), large.cacheKey());
-    QVERIFY(PictureLoader::loadShared(fixture.path("none.png")).isNull());
-    QVERIFY(PictureLoader::loadShared(fixture.path(".")).isNull());
+    const QPixmap large = sharedPicture(photo);
+    QCOMPARE(sharedPicture(photo).cacheKey(), large.cacheKey());
+    QVERIFY(sharedPicture(fixture.path("none.png")).isNull());
+    QVERIFY(sharedPicture(fixture.path(".")).isNull());
 }
 
 void TestNoteLoadSave::decodesPicturesAtTheSizeShown()
