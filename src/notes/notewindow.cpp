@@ -7,6 +7,7 @@
 #include "notemenu.h"
 #include "notemover.h"
 #include "notereading.h"
+#include "notesaver.h"
 #include "notesurface.h"
 #include "pictureview.h"
 #include "platform/barewindow.h"
@@ -28,17 +29,10 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
-#include <QTimer>
 
 namespace {
 const QString discardQuestion =
     QStringLiteral("この付箋紙を削除します。メモの内容は失われます。よろしいですか？");
-
-// A completed change reaches the disk this long after it, so that changes
-// made together are written once.
-constexpr std::chrono::milliseconds saveDelay{500};
-// Typed text is written once the typing pauses this long.
-constexpr std::chrono::milliseconds typingPause{2000};
 
 QFont withPickerFont(QFont font, const PickerSettings &settings)
 {
@@ -66,7 +60,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
 NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_seams(seams), m_picker(picker),
       m_twips(logicalDpiX()), m_editFont(QApplication::font("QPlainTextEdit")),
-      m_mover(new NoteMover(this)), m_saveTimer(new QTimer(this)), m_typingTimer(new QTimer(this))
+      m_mover(new NoteMover(this)),
+      m_saver(new NoteSaver(this, seams.writeOnChange, [this] { return state(); }))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
@@ -120,7 +115,7 @@ MemoEdit *NoteWindow::memoEdit()
     m_memoEdit->setGeometry(m_memoLabel->geometry());
     m_memoEdit->stackUnder(m_memoLabel);
     connect(m_memoEdit, &MemoEdit::focusLost, this, &NoteWindow::endEdit);
-    connect(m_memoEdit, &MemoEdit::textChanged, m_typingTimer, qOverload<>(&QTimer::start));
+    connect(m_memoEdit, &MemoEdit::textChanged, m_saver, &NoteSaver::typed);
     return m_memoEdit;
 }
 
@@ -158,23 +153,45 @@ void NoteWindow::connectSignals()
     connect(m_memoLabel, &MemoLabel::clicked, this, &NoteWindow::startEdit);
     connect(m_mover, &NoteMover::gestureEnded, this, &NoteWindow::noteChanged);
     connect(m_picture, &PictureView::decodeFailed, this, &NoteWindow::forgetPictureSize);
-    m_saveTimer->setSingleShot(true);
-    m_saveTimer->setInterval(saveDelay);
-    connect(m_saveTimer, &QTimer::timeout, this, &NoteWindow::writeIfChanged);
-    m_typingTimer->setSingleShot(true);
-    m_typingTimer->setInterval(typingPause);
-    connect(m_typingTimer, &QTimer::timeout, this, &NoteWindow::noteChanged);
+}
+
+QString NoteWindow::notePath() const
+{
+    return m_saver->path();
+}
+
+void NoteWindow::setNotePath(const QString &path)
+{
+    m_saver->setPath(path);
+}
+
+bool NoteWindow::isClosed() const
+{
+    return m_saver->isClosed();
+}
+
+bool NoteWindow::isDiscarded() const
+{
+    return m_saver->isDiscarded();
+}
+
+NoteFile::Result NoteWindow::lastSave() const
+{
+    return m_saver->lastSave();
+}
+
+NoteRecord NoteWindow::unwritten() const
+{
+    return m_saver->unwritten();
 }
 
 void NoteWindow::load()
 {
-    load(NoteFile::load(m_notePath));
+    load(NoteFile::load(notePath()));
 }
 
 void NoteWindow::load(const NoteFile::Contents &contents)
 {
-    m_written = contents.record;
-    m_keepFile = !contents.trusted;
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
     applyPicture(reading.picturePath);
     applyGeometry(reading);
@@ -187,8 +204,7 @@ void NoteWindow::load(const NoteFile::Contents &contents)
     m_memoLabel->setMemo(reading.memo);
     applyBackgroundPicture(reading.backgroundPath);
     m_webPane->navigate(webPage());
-    m_loaded = state();
-    m_filePosition = QPointF(m_loaded.left, m_loaded.top);
+    m_saver->loaded(contents, state());
 }
 
 // The picture's natural size comes from its header, and the ratio from that
@@ -319,47 +335,14 @@ NoteState NoteWindow::state() const
     return state;
 }
 
-NoteFile::Result NoteWindow::save()
-{
-    if (m_discarded || m_keepFile)
-        return {true, {}};
-    const NoteState shown = state();
-    const NoteRecord record = shown.toRecord();
-    const NoteFile::Result result = NoteFile::save(m_notePath, record);
-    if (result) {
-        m_written = record;
-        m_filePosition = QPointF(shown.left, shown.top);
-    } else {
-        m_unwritten = record;
-    }
-    return result;
-}
-
 void NoteWindow::noteChanged()
 {
-    if (m_closed || m_discarded || !m_seams.writeOnChange)
-        return;
-    // A file that did not read is left alone until the note differs from what it showed.
-    if (m_keepFile && state() == m_loaded)
-        return;
-    m_keepFile = false;
-    m_saveTimer->start();
-}
-
-void NoteWindow::writeIfChanged()
-{
-    if (!m_closed && state().toRecord() != m_written)
-        m_lastSave = save();
+    m_saver->changed();
 }
 
 void NoteWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_closed) {
-        m_closed = true;
-        m_saveTimer->stop();
-        m_typingTimer->stop();
-        m_lastSave = save();
-    }
+    m_saver->close();
     event->accept();
 }
 
@@ -399,7 +382,7 @@ void NoteWindow::bringIntoReach(const QList<QRect> &screens)
         return;
     // The file's place, not where the window manager may have pushed the note meanwhile.
     if (!m_storedPosition)
-        m_storedPosition = m_filePosition;
+        m_storedPosition = m_saver->writtenPosition();
     move(corner);
 }
 
@@ -454,7 +437,7 @@ void NoteWindow::startEdit()
 {
     MemoEdit *edit = memoEdit();
     edit->setMemo(m_memoLabel->memo());
-    m_typingTimer->stop(); // the text put in is no typing
+    m_saver->forgetTyping(); // the text put in is no typing
     edit->show();
     activateWindow();
     edit->setFocus(Qt::MouseFocusReason);
@@ -468,7 +451,7 @@ void NoteWindow::endEdit()
     m_memoLabel->setMemo(m_memoEdit->toPlainText());
     m_memoEdit->hide();
     m_memoLabel->show();
-    m_typingTimer->stop();
+    m_saver->forgetTyping();
     noteChanged();
 }
 
@@ -480,7 +463,7 @@ void NoteWindow::mousePressEvent(QMouseEvent *event)
         // A command of the menu may close the note; a closed note is not touched again.
         const QPointer<NoteWindow> alive(this);
         menu()->exec(event->globalPosition().toPoint());
-        if (!alive || m_closed)
+        if (!alive || isClosed())
             return;
     }
     m_mover->grab(event);
@@ -583,9 +566,9 @@ void NoteWindow::discard()
     if (!m_seams.messageBox->confirm(this, discardQuestion))
         return;
     // From here on the note's file is never written again, deleted or not.
-    m_discarded = true;
+    m_saver->discard();
     // A file that could not be deleted would bring the note back at the next
     // start: the note stays open rather than seem gone.
-    if (NoteFile::discard(m_notePath))
+    if (NoteFile::discard(notePath()))
         close();
 }

@@ -14,11 +14,11 @@ class MemoEdit;
 class MemoLabel;
 class NoteMenu;
 class NoteMover;
+class NoteSaver;
 struct NoteReading;
 class NoteSurface;
 class Picker;
 class PictureView;
-class QTimer;
 class WebPane;
 
 /**
@@ -37,8 +37,8 @@ public:
     ~NoteWindow() override;
 
     /** The full path of the note file. */
-    QString notePath() const { return m_notePath; }
-    void setNotePath(const QString &path) { m_notePath = path; }
+    QString notePath() const;
+    void setNotePath(const QString &path);
 
     /** Reads the note file and applies it, each step skipped when it fails. */
     void load();
@@ -50,14 +50,14 @@ public:
     QString picturePath() const { return m_picturePath; }
     QString backgroundPath() const { return m_backgroundPath; }
     /** Whether the note has been closed; a closed note is neither shown nor written again. */
-    bool isClosed() const { return m_closed; }
+    bool isClosed() const;
     /** Whether the note was discarded; its file is never written again. */
-    bool isDiscarded() const { return m_discarded; }
+    bool isDiscarded() const;
     bool isDragging() const;
     /** How the note's last write went. */
-    NoteFile::Result lastSave() const { return m_lastSave; }
+    NoteFile::Result lastSave() const;
     /** The record that the last write could not put on the disk, for another try. */
-    NoteRecord unwritten() const { return m_unwritten; }
+    NoteRecord unwritten() const;
     /** The note's pop-up menu. */
     NoteMenu *menu();
     /** The box the memo is edited in, hidden while the memo is not being edited. */
@@ -105,9 +105,7 @@ private:
     void fetchBackgroundPicture(const QString &path, const std::function<void(bool)> &done);
     void setBackgroundPicture(const QPixmap &picture, const QString &path);
     void setEditFont(const QFont &font);
-    NoteFile::Result save();
     void noteChanged();
-    void writeIfChanged();
 
     void layoutNote();
     void placeControls();
@@ -125,7 +123,6 @@ private:
     Seams m_seams;
     Picker *m_picker;
     Twips m_twips;
-    QString m_notePath;
     QString m_picturePath;
     float m_pictureRatio = 0;
     QString m_backgroundPath;
@@ -134,28 +131,12 @@ private:
     quint64 m_backgroundRequest = 0;
     QFont m_editFont;
     NoteMover *m_mover;
-    QTimer *m_saveTimer;
-    QTimer *m_typingTimer;
-    /** What the note file was last read or written with. */
-    NoteRecord m_written;
-    /**
-     * The file has not been read yet, or did not read as a whole record: it
-     * is left alone until the user changes the note.
-     */
-    bool m_keepFile = true;
-    /** What the note showed when it had loaded. */
-    NoteState m_loaded;
+    NoteSaver *m_saver;
     /** The size in twips that the file gave, while the window shows a bounded one. */
     std::optional<QSizeF> m_storedSize;
     /** The place in twips that the file gave, while the note is shown elsewhere to be in reach. */
     std::optional<QPointF> m_storedPosition;
-    /** The place in twips that the note file holds. */
-    QPointF m_filePosition;
     NoteLayout m_layout;
-    NoteFile::Result m_lastSave;
-    NoteRecord m_unwritten;
-    bool m_closed = false;
-    bool m_discarded = false;
 
     NoteSurface *m_surface = nullptr;
     PictureView *m_picture = nullptr;
