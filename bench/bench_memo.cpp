@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // How long the GUI thread is held by a long memo: a note opened, its memo
-// clicked into for editing, typed into, and editing ended, for a short memo
+// clicked into for editing, typed into, pasted into its end once more and
+// typed into again, and editing ended, for a short memo
 // (the baseline) and for memos of BYTES characters as one paragraph of
 // words, as short lines, and as one unbroken run (a pasted hash list).
 // Prints the longest step of each phase in milliseconds: each step is one
@@ -14,6 +15,7 @@
 #include "benchnotes.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 
 #include <cstdio>
@@ -62,17 +64,27 @@ void measure(const QString &kind, qsizetype size)
     MainWindow window(BenchNotes::quietSeams(desktop, &picker, dir.path()));
     const double open = timed([&] { window.start(); });
     NoteWindow *note = window.note(0);
+    // Clicks reach only a window that the X server shows.
+    if (!QTest::qWaitForWindowExposed(note))
+        return;
     auto *label = note->findChild<MemoLabel *>(QStringLiteral("memoLabel"));
     const double edit = timed([&] { QTest::mouseClick(label, Qt::LeftButton); });
     QWidget *editor = note->memoEdit();
     double typing = 0;
     for (int key = 0; key < 20; ++key)
         typing = std::max(typing, timed([&] { QTest::keyClick(editor, Qt::Key_A); }));
+    // The memo pasted once more at its end, and typed into after it.
+    QGuiApplication::clipboard()->setText(state.memo);
+    QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+    const double paste = timed([&] { QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier); });
+    for (int key = 0; key < 20; ++key)
+        typing = std::max(typing, timed([&] { QTest::keyClick(editor, Qt::Key_A); }));
     QWidget *surface = note->findChild<QWidget *>(QStringLiteral("surface"));
     const double end = timed([&] { QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(3, 3)); });
-    std::printf("%-8s %9lld chars: open %8.1f  edit %8.1f  keystroke %8.1f  end %8.1f ms\n",
-                qPrintable(kind), static_cast<long long>(state.memo.size()), open, edit, typing,
-                end);
+    std::printf(
+        "%-8s %9lld chars: open %8.1f  edit %8.1f  keystroke %8.1f  paste %8.1f  end %8.1f ms\n",
+        qPrintable(kind), static_cast<long long>(state.memo.size()), open, edit, typing, paste,
+        end);
     std::fflush(stdout);
     window.shutdown();
 }

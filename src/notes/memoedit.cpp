@@ -2,15 +2,32 @@
 #include "memoedit.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPalette>
 #include <QTextBlock>
+#include <QTimer>
 
 namespace {
-// Breaking between words scans a run to its end for every line it fills, so
-// the time grows with the square of the run: a few thousand characters stay
-// quick, a pasted hash list of megabytes would hold the window for minutes.
-constexpr qsizetype longestQuickRun = 4096;
+// A block longer than this is split into pieces about half as long: laying
+// out one of a few thousand characters stays well within a keystroke.
+constexpr int longestBlock = 4096;
+constexpr int pieceLength = 2048;
+
+// Marks the character format of a block that continues the one before it.
+constexpr int continuesProperty = QTextFormat::UserProperty + 1;
+
+bool continues(const QTextBlock &block)
+{
+    return block.charFormat().boolProperty(continuesProperty);
+}
+
+QTextCharFormat continuingFormat()
+{
+    QTextCharFormat format;
+    format.setProperty(continuesProperty, true);
+    return format;
+}
 
 // Scripts written without spaces (Japanese among them) break between characters.
 bool breaksAfter(QChar c)
@@ -18,15 +35,44 @@ bool breaksAfter(QChar c)
     return c.isSpace() || c.unicode() >= 0x2E80;
 }
 
-bool hasLongRun(QStringView text)
+// Where, from @p start of @p text, the next piece ends: after the last break
+// opportunity of its second half, or at its full length; never inside a
+// surrogate pair.
+int pieceEnd(QStringView text, int start)
 {
-    qsizetype run = 0;
-    for (const QChar c : text) {
-        run = breaksAfter(c) ? 0 : run + 1;
-        if (run > longestQuickRun)
-            return true;
+    const int end = start + pieceLength;
+    for (int at = end; at > start + pieceLength / 2; --at)
+        if (breaksAfter(text[at - 1]))
+            return at;
+    return text[end - 1].isHighSurrogate() ? end - 1 : end;
+}
+
+// @p text with most of its line breaks made breaks within a block: a block
+// ends only where a piece has reached its length, so that many short lines
+// make a few thousand blocks, not hundreds of thousands (each costs the box
+// time as it goes in). Both kinds of break read back as a line break.
+QString grouped(QString text)
+{
+    qsizetype pieceStart = 0;
+    for (qsizetype at = text.indexOf(QLatin1Char('\n')); at >= 0;
+         at = text.indexOf(QLatin1Char('\n'), at + 1)) {
+        if (at - pieceStart < pieceLength)
+            text[at] = QChar::LineSeparator;
+        else
+            pieceStart = at + 1;
     }
-    return false;
+    return text;
+}
+
+// The positions in @p text, a block's text, after which it is split.
+QList<int> splitPoints(QStringView text)
+{
+    QList<int> points;
+    for (int start = 0; text.size() - start > longestBlock;) {
+        start = pieceEnd(text, start);
+        points.append(start);
+    }
+    return points;
 }
 } // namespace
 
@@ -38,28 +84,132 @@ MemoEdit::MemoEdit(QWidget *parent) : QPlainTextEdit(parent)
     setPalette(colours);
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
+    // Typing that makes a paragraph too long is split in the same step of the undo history.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int, int added) {
+        if (added > 0 && !m_splitPending) {
+            m_splitPending = true;
+            QTimer::singleShot(0, this, [this] {
+                m_splitPending = false;
+                QTextCursor step(document());
+                step.joinPreviousEditBlock();
+                splitLongBlocks();
+                step.endEditBlock();
+            });
+        }
+    });
 }
 
 void MemoEdit::setMemo(const QString &memo)
 {
-    // The mode is set once, before the memo goes in, and with the box empty:
-    // a change of mode lays out again whatever the box holds.
-    const QTextOption::WrapMode mode =
-        hasLongRun(memo) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
-    if (mode != wordWrapMode()) {
-        clear();
-        setWordWrapMode(mode);
+    m_hasPieces = false;
+    if (memo.size() <= longestBlock) {
+        setPlainText(memo);
+        return;
     }
-    setPlainText(memo);
+    // Splitting the memo as it goes in is no edit that could be undone, and
+    // the box lays it out once, split.
+    clear();
+    document()->setUndoRedoEnabled(false);
+    QTextCursor step(document());
+    step.beginEditBlock();
+    step.insertText(grouped(memo), QTextCharFormat());
+    splitLongBlocks();
+    step.endEditBlock();
+    document()->setUndoRedoEnabled(true);
+    moveCursor(QTextCursor::Start);
+}
+
+// Each long block is split from its end backwards, so that the positions
+// still to split stay where they are.
+void MemoEdit::splitLongBlocks()
+{
+    QTextCursor cursor(document());
+    for (QTextBlock block = document()->lastBlock(); block.isValid(); block = block.previous()) {
+        if (block.length() <= longestBlock)
+            continue;
+        const QList<int> points = splitPoints(block.text());
+        const int position = block.position();
+        m_hasPieces = true;
+        for (auto point = points.crbegin(); point != points.crend(); ++point) {
+            cursor.setPosition(position + *point);
+            cursor.insertBlock(block.blockFormat(), continuingFormat());
+        }
+    }
+}
+
+QString MemoEdit::memo() const
+{
+    // Without pieces, as the box gives it: no block needs looking at.
+    if (!m_hasPieces)
+        return document()->toPlainText();
+    return textBetween(0, document()->characterCount() - 1);
+}
+
+// The text from @p start to @p end, a line break where a paragraph ends and
+// nothing between the pieces of one. The box's plain text has one character
+// for each position: the break before each continuing block is left out.
+QString MemoEdit::textBetween(int start, int end) const
+{
+    const QString plain = document()->toPlainText();
+    QString text;
+    text.reserve(end - start);
+    int from = start;
+    for (QTextBlock block = document()->findBlock(start).next();
+         block.isValid() && block.position() <= end; block = block.next()) {
+        if (!continues(block))
+            continue;
+        const int breakAt = block.position() - 1;
+        text += QStringView(plain).mid(from, breakAt - from);
+        from = breakAt + 1;
+    }
+    text += QStringView(plain).mid(from, end - from);
+    return text;
+}
+
+QMimeData *MemoEdit::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    auto *data = new QMimeData;
+    data->setText(textBetween(cursor.selectionStart(), cursor.selectionEnd()));
+    return data;
+}
+
+void MemoEdit::keyPressEvent(QKeyEvent *event)
+{
+    QTextCursor cursor = textCursor();
+    const bool plain = !cursor.hasSelection() && event->modifiers() == Qt::NoModifier;
+    // The break between two pieces is no character: Backspace and Delete
+    // take the character beyond it.
+    if (plain && event->key() == Qt::Key_Backspace && cursor.atBlockStart() &&
+        continues(cursor.block()))
+        cursor.movePosition(QTextCursor::PreviousCharacter);
+    else if (plain && event->key() == Qt::Key_Delete && cursor.atBlockEnd() &&
+             continues(cursor.block().next()))
+        cursor.movePosition(QTextCursor::NextCharacter);
+    if (cursor.position() != textCursor().position())
+        setTextCursor(cursor);
+    // A new paragraph never continues the one before, whatever the cursor's format.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cursor.insertBlock(cursor.blockFormat(), QTextCharFormat());
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 void MemoEdit::insertFromMimeData(const QMimeData *source)
 {
-    // The pasted text joins the run at the cursor.
-    if (source->hasText() && wordWrapMode() != QTextOption::WrapAnywhere &&
-        hasLongRun(QString(textCursor().block().text() + source->text())))
-        setWordWrapMode(QTextOption::WrapAnywhere);
-    QPlainTextEdit::insertFromMimeData(source);
+    // Pasted paragraphs start afresh: none continues the one before.
+    if (!source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.insertText(grouped(source->text()), QTextCharFormat());
+    splitLongBlocks();
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 void MemoEdit::focusOutEvent(QFocusEvent *event)

@@ -330,7 +330,7 @@ NoteState NoteWindow::state() const
     state.webPaneShown = !m_webPane->isHidden();
     // Text typed into the edit box is the memo, also before the edit ends.
     const bool editing = m_memoEdit && !m_memoEdit->isHidden();
-    state.memo = editing ? m_memoEdit->toPlainText() : m_memoLabel->memo();
+    state.memo = editing ? m_memoEdit->memo() : m_memoLabel->memo();
     state.backgroundPath = m_backgroundPath;
     return state;
 }
@@ -448,7 +448,7 @@ void NoteWindow::endEdit()
 {
     if (!m_memoEdit || m_memoEdit->isHidden())
         return;
-    m_memoLabel->setMemo(m_memoEdit->toPlainText());
+    m_memoLabel->setMemo(m_memoEdit->memo());
     m_memoEdit->hide();
     m_memoLabel->show();
     m_saver->forgetTyping();

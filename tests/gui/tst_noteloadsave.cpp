@@ -11,9 +11,11 @@
 #include "platform/sharedpictures.h"
 #include "platform/webpane.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
+#include <QTextBlock>
 
 namespace {
 NoteState sampleState(const QString &picture, const QString &background)
@@ -53,6 +55,7 @@ private slots:
     void scalesEveryDepthLikeAPlainScale_data();
     void scalesEveryDepthLikeAPlainScale();
     void boundsAHugeSizeAndKeepsItStored();
+    void showsPartOfALongMemoAndKeepsItWhole_data();
     void showsPartOfALongMemoAndKeepsItWhole();
     void survivesHostileInputs_data();
     void survivesHostileInputs();
@@ -297,12 +300,25 @@ void TestNoteLoadSave::boundsAHugeSizeAndKeepsItStored()
              QStringLiteral("450000"));
 }
 
+void TestNoteLoadSave::showsPartOfALongMemoAndKeepsItWhole_data()
+{
+    QTest::addColumn<QString>("memo");
+    // A pasted hash list: one run without a break, longer than word breaking handles quickly.
+    QTest::newRow("unbroken run") << QString(300000, QLatin1Char('f'));
+    QTest::newRow("one paragraph of words") << QStringLiteral("lorem ipsum ").repeated(25000);
+    QTest::newRow("paragraphs and lines")
+        << (QStringLiteral("付箋紙").repeated(3000) + QStringLiteral("\n\nshort\n")).repeated(20);
+}
+
+// The label shows the part that fits; the edit box holds the memo whole,
+// typed into at its end and with Backspace and Delete where a long paragraph
+// is held in pieces; what is copied and what is written are the memo.
 void TestNoteLoadSave::showsPartOfALongMemoAndKeepsItWhole()
 {
+    QFETCH(QString, memo);
     NoteFixture fixture;
     NoteState state = sampleState(QString(), QString());
-    // A pasted hash list: one run without a break, longer than word breaking handles quickly.
-    state.memo = QString(300000, QLatin1Char('f'));
+    state.memo = memo;
     NoteWindow *note = fixture.open("long.dat", state.toRecord().toBytes());
     QVERIFY(note);
     auto *label = note->findChild<MemoLabel *>("memoLabel");
@@ -311,14 +327,28 @@ void TestNoteLoadSave::showsPartOfALongMemoAndKeepsItWhole()
     QVERIFY(state.memo.startsWith(label->text()));
     QTest::mouseClick(label, Qt::LeftButton);
     MemoEdit *edit = note->memoEdit();
-    QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
+    QCOMPARE(edit->memo(), memo);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    edit->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), memo);
+    // Backspace at the start of the second piece, Delete at the end of the first.
+    const QTextBlock second = edit->document()->findBlockByNumber(1);
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(second.position());
+    edit->setTextCursor(cursor);
+    const int first = second.previous().length() - 1;
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    memo.remove(first - 1, 2);
     QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(edit, "end");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->memo(), memo + QLatin1String("end\n"));
     QTest::mouseClick(note->findChild<NoteSurface *>("surface"), Qt::LeftButton, {}, QPoint(3, 3));
     QVERIFY(edit->isHidden());
     note->close();
     QCOMPARE(NoteFile::read(fixture.path("long.dat")).field(NoteRecord::Memo),
-             state.memo + QLatin1String("end"));
+             memo + QLatin1String("end\n"));
 }
 
 void TestNoteLoadSave::survivesHostileInputs_data()
