@@ -22,12 +22,19 @@ void NoteSurface::clearTiles()
     update();
 }
 
-void NoteSurface::addTiles(const QPixmap &tile, int columns, int rows)
+void NoteSurface::addTiles(const QPixmap &tile, const QSize &step, int columns, int rows)
 {
     if (tile.isNull() || columns <= 0 || rows <= 0)
         return;
-    const QSize tileSize = tile.deviceIndependentSize().toSize();
-    m_layers.append({tile, QSize(tileSize.width() * columns, tileSize.height() * rows)});
+    m_layers.append({tile, step, QSize(step.width() * columns, step.height() * rows)});
+    update();
+}
+
+void NoteSurface::replaceTile(const QPixmap &tile, const QPixmap &larger)
+{
+    for (Layer &layer : m_layers)
+        if (layer.tile.cacheKey() == tile.cacheKey())
+            layer.tile = larger;
     update();
 }
 
@@ -39,7 +46,14 @@ void NoteSurface::paintEvent(QPaintEvent *event)
     for (const Layer &layer : std::as_const(m_layers)) {
         // Only the part of the layer inside the dirty area is drawn; the
         // offset keeps the tiles on the grid that starts at the corner.
-        const QRect area = dirty.intersected(QRect(QPoint(0, 0), layer.extent));
+        // A part of a picture covers no more than itself along a side it was cut on.
+        const QSize tileSize = layer.tile.deviceIndependentSize().toSize();
+        QSize covered = layer.extent;
+        if (tileSize.width() < layer.step.width())
+            covered.setWidth(tileSize.width());
+        if (tileSize.height() < layer.step.height())
+            covered.setHeight(tileSize.height());
+        const QRect area = dirty.intersected(QRect(QPoint(0, 0), covered));
         if (!area.isEmpty())
             painter.drawTiledPixmap(area, layer.tile, area.topLeft());
     }

@@ -23,8 +23,14 @@ public:
     void setBackgroundColour(const QColor &colour);
     /** Clears the tile layers, leaving the background colour. */
     void clearTiles();
-    /** Lays @p tile over the surface, @p columns by @p rows copies edge to edge. */
-    void addTiles(const QPixmap &tile, int columns, int rows);
+    /**
+     * Lays @p tile over the surface, @p columns by @p rows copies edge to
+     * edge, each @p step apart. A tile smaller than its step is the part of a
+     * picture that the surface can show, from its corner: it is laid once.
+     */
+    void addTiles(const QPixmap &tile, const QSize &step, int columns, int rows);
+    /** Puts @p larger, more of the same picture, in the place of @p tile. */
+    void replaceTile(const QPixmap &tile, const QPixmap &larger);
     qsizetype layerCount() const { return m_layers.size(); }
 
 protected:
@@ -34,6 +40,7 @@ private:
     struct Layer
     {
         QPixmap tile;
+        QSize step;
         QSize extent;
     };
 

@@ -288,19 +288,50 @@ void NoteWindow::applyBackgroundPicture(const QString &path)
 void NoteWindow::fetchBackgroundPicture(const QString &path, const std::function<void(bool)> &done)
 {
     const quint64 request = ++m_backgroundRequest;
-    SharedPictures::fetch(path, this, [this, path, request, done](const QPixmap &picture) {
-        const bool shown = request == m_backgroundRequest && !picture.isNull();
-        if (shown)
-            setBackgroundPicture(picture, path);
-        done(shown);
-    });
+    SharedPictures::fetch(path, largestInnerSize(), this,
+                          [this, path, request, done](const SharedPictures::Picture &picture) {
+                              const bool shown =
+                                  request == m_backgroundRequest && !picture.pixels.isNull();
+                              if (shown)
+                                  setBackgroundPicture(picture, path);
+                              done(shown);
+                          });
 }
 
-void NoteWindow::setBackgroundPicture(const QPixmap &picture, const QString &path)
+void NoteWindow::setBackgroundPicture(const SharedPictures::Picture &picture, const QString &path)
 {
-    m_backgroundPicture = picture;
+    m_backgroundPicture = picture.pixels;
+    m_backgroundStep = picture.natural;
     m_backgroundPath = path;
     tileBackground();
+}
+
+// The most of the note's surface that it has shown: all that its tiles can
+// reveal of a picture, from the corner.
+QSize NoteWindow::largestInnerSize()
+{
+    const int border = NoteLayout::borderWidth;
+    m_largestInner = m_largestInner.expandedTo(size() - QSize(2 * border, 2 * border));
+    return m_largestInner;
+}
+
+// A note grown past the part of its background picture that was decoded
+// has more of it decoded, and shown in the same place.
+void NoteWindow::revealMoreBackground()
+{
+    const QSize part = m_backgroundPicture.size();
+    const QSize wanted = m_backgroundStep.boundedTo(largestInnerSize());
+    if (m_backgroundPicture.isNull() ||
+        (part.width() >= wanted.width() && part.height() >= wanted.height()))
+        return;
+    const quint64 request = m_backgroundRequest;
+    SharedPictures::fetch(m_backgroundPath, wanted, this,
+                          [this, request](const SharedPictures::Picture &picture) {
+                              if (request != m_backgroundRequest || picture.pixels.isNull())
+                                  return;
+                              m_surface->replaceTile(m_backgroundPicture, picture.pixels);
+                              m_backgroundPicture = picture.pixels;
+                          });
 }
 
 NoteState NoteWindow::state() const
@@ -359,6 +390,7 @@ void NoteWindow::resizeEvent(QResizeEvent *event)
     const int border = NoteLayout::borderWidth;
     m_surface->setGeometry(rect().adjusted(border, border, -border, -border));
     layoutNote();
+    revealMoreBackground();
     // Only the user's own resize replaces a size kept from the file.
     if (m_mover->isResizing()) {
         m_storedSize.reset();
@@ -419,10 +451,9 @@ void NoteWindow::tileBackground()
 {
     if (m_backgroundPicture.isNull())
         return;
-    const QSize size = m_backgroundPicture.deviceIndependentSize().toSize();
-    const TilePlan plan =
-        TilePlan::forPicture(m_twips.fromPixels(size.width()), m_twips.fromPixels(size.height()));
-    m_surface->addTiles(m_backgroundPicture, plan.columns, plan.rows);
+    const TilePlan plan = TilePlan::forPicture(m_twips.fromPixels(m_backgroundStep.width()),
+                                               m_twips.fromPixels(m_backgroundStep.height()));
+    m_surface->addTiles(m_backgroundPicture, m_backgroundStep, plan.columns, plan.rows);
 }
 
 void NoteWindow::paintEvent(QPaintEvent *)

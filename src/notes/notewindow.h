@@ -5,6 +5,7 @@
 #include "notelayout.h"
 #include "notestate.h"
 #include "platform/seams.h"
+#include "platform/sharedpictures.h"
 #include "platform/twips.h"
 
 #include <QPixmap>
@@ -103,7 +104,9 @@ private:
     void forgetPictureSize();
     void applyBackgroundPicture(const QString &path);
     void fetchBackgroundPicture(const QString &path, const std::function<void(bool)> &done);
-    void setBackgroundPicture(const QPixmap &picture, const QString &path);
+    void setBackgroundPicture(const SharedPictures::Picture &picture, const QString &path);
+    QSize largestInnerSize();
+    void revealMoreBackground();
     void setEditFont(const QFont &font);
     void noteChanged();
 
@@ -126,7 +129,12 @@ private:
     QString m_picturePath;
     float m_pictureRatio = 0;
     QString m_backgroundPath;
+    /** The part of the background picture decoded, from its corner. */
     QPixmap m_backgroundPicture;
+    /** The whole background picture's size: the step of its tiles. */
+    QSize m_backgroundStep;
+    /** The largest the note's surface has been. */
+    QSize m_largestInner;
     /** Counts the background pictures asked for: only the latest shows when it has been read. */
     quint64 m_backgroundRequest = 0;
     QFont m_editFont;

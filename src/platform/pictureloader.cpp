@@ -111,6 +111,28 @@ QImage PictureLoader::load(const QString &path)
     return decode(path, QSize());
 }
 
+QImage PictureLoader::loadCorner(const QString &path, const QSize &limit, QSize *natural)
+{
+    const std::unique_ptr<QIODevice> file = openFile(path);
+    if (!file)
+        return {};
+    QImageReader reader(file.get());
+    reader.setAutoTransform(true);
+    const QSize whole = shownSize(reader);
+    if (whole.isEmpty())
+        return {};
+    if (natural)
+        *natural = whole;
+    const QRect corner(QPoint(0, 0), limit.isValid() ? whole.boundedTo(limit) : whole);
+    if (corner.size() == whole)
+        return reader.read();
+    // The reader clips before it turns the picture: a turned one is cut once it is read.
+    if (reader.transformation() != QImageIOHandler::TransformationNone)
+        return reader.read().copy(corner);
+    reader.setClipRect(corner);
+    return reader.read();
+}
+
 QFuture<std::optional<QSize>> PictureLoader::naturalSizeLater(const QString &path)
 {
     return QtConcurrent::run(SlowReads::pool(), naturalSize, path);

@@ -31,6 +31,12 @@ std::optional<QSize> naturalSize(const QString &path);
 QImage decode(const QString &path, const QSize &target);
 /** The picture at its natural size. */
 QImage load(const QString &path);
+/**
+ * The top-left part of the picture, as shown, no larger than @p limit (all
+ * of it for an invalid limit): only that part is decoded where the format
+ * allows. Its natural size goes to @p natural.
+ */
+QImage loadCorner(const QString &path, const QSize &limit, QSize *natural);
 /** naturalSize() on a thread for reads that may never come back. */
 QFuture<std::optional<QSize>> naturalSizeLater(const QString &path);
 /**

@@ -11,15 +11,17 @@
 #include <QHash>
 #include <QMutex>
 #include <QPointer>
-#include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
+using SharedPictures::Picture;
+
 struct Loaded
 {
     QString key;
-    QImage image;         ///< null when it will not load, or was not read
-    bool skipped = false; ///< not read: the picture of the key was shown already
+    QImage image; ///< null when it will not load, or was not read
+    QSize natural;
+    bool skipped = false; ///< not read: as much of the picture of the key is shown already
 };
 
 struct Waiting
@@ -28,13 +30,14 @@ struct Waiting
     SharedPictures::Done done;
 };
 
-// Touched on the user-interface thread only, but for the keys, which the
-// reading threads look at so as not to decode a picture that is shown already.
+// Touched on the user-interface thread only, but for the parts decoded,
+// which the reading threads look at so as not to decode a part that is
+// shown already.
 struct Store
 {
-    QHash<QString, QPixmap> shown;
-    QMutex keysMutex;
-    QSet<QString> keys;
+    QHash<QString, Picture> shown;
+    QMutex partsMutex;
+    QHash<QString, QSize> parts;
     QHash<QString, QFuture<Loaded>> reading;
     QHash<QString, QList<Waiting>> waiting;
 };
@@ -63,73 +66,96 @@ QString keyOf(const QString &path)
         .arg(file.size());
 }
 
-Loaded read(const QString &path, bool skipShown)
+bool covers(const QSize &part, const QSize &wanted)
+{
+    return part.width() >= wanted.width() && part.height() >= wanted.height();
+}
+
+QSize partDecoded(const QString &key)
+{
+    QMutexLocker locker(&store().partsMutex);
+    return store().parts.value(key);
+}
+
+Loaded read(const QString &path, const QSize &shown, bool skipShown)
 {
     const QString key = keyOf(path);
-    if (key.isEmpty())
+    const std::optional<QSize> natural = PictureLoader::naturalSize(path);
+    if (key.isEmpty() || !natural)
         return {};
-    if (skipShown) {
-        QMutexLocker locker(&store().keysMutex);
-        if (store().keys.contains(key))
-            return {key, {}, true};
-    }
-    return {key, PictureLoader::load(path), false};
+    const QSize wanted = shown.isValid() ? natural->boundedTo(shown) : *natural;
+    const QSize decoded = partDecoded(key);
+    if (skipShown && covers(decoded, wanted))
+        return {key, {}, *natural, true};
+    // As much as any note asked for before, so that the new part serves them all.
+    QSize whole;
+    const QImage image = PictureLoader::loadCorner(
+        path, decoded.isValid() ? wanted.expandedTo(decoded) : wanted, &whole);
+    return {key, image, whole, false};
 }
 
 // Pictures that no note shows any more are let go.
 void forgetUnshown()
 {
     Store &pictures = store();
-    pictures.shown.removeIf([](const auto &entry) { return entry.value().isDetached(); });
-    QMutexLocker locker(&pictures.keysMutex);
-    pictures.keys = QSet<QString>(pictures.shown.keyBegin(), pictures.shown.keyEnd());
+    pictures.shown.removeIf([](const auto &entry) { return entry.value().pixels.isDetached(); });
+    QMutexLocker locker(&pictures.partsMutex);
+    pictures.parts.clear();
+    for (auto entry = pictures.shown.cbegin(); entry != pictures.shown.cend(); ++entry)
+        pictures.parts.insert(entry.key(), entry.value().pixels.size());
 }
 
-void startReading(const QString &path, bool skipShown);
+void startReading(const QString &flight, const QString &path, const QSize &shown, bool skipShown);
 
-void finish(const QString &path)
+void finish(const QString &flight, const QString &path, const QSize &shown)
 {
     Store &pictures = store();
-    const Loaded loaded = pictures.reading.take(path).result();
-    QPixmap picture = pictures.shown.value(loaded.key);
-    if (picture.isNull() && !loaded.image.isNull()) {
-        picture = QPixmap::fromImage(loaded.image);
+    const Loaded loaded = pictures.reading.take(flight).result();
+    Picture picture = pictures.shown.value(loaded.key);
+    if (!loaded.image.isNull()) {
+        picture = {QPixmap::fromImage(loaded.image), loaded.natural};
         pictures.shown.insert(loaded.key, picture);
-        QMutexLocker locker(&pictures.keysMutex);
-        pictures.keys.insert(loaded.key);
-    } else if (picture.isNull() && loaded.skipped) {
-        // Shown when the read began, let go since: read it whole.
-        startReading(path, false);
+        QMutexLocker locker(&pictures.partsMutex);
+        pictures.parts.insert(loaded.key, picture.pixels.size());
+    } else if (loaded.skipped && picture.pixels.isNull()) {
+        // Shown when the read began, let go since: read it again.
+        startReading(flight, path, shown, false);
         return;
     }
-    for (const Waiting &caller : pictures.waiting.take(path))
+    for (const Waiting &caller : pictures.waiting.take(flight))
         if (caller.context)
             caller.done(picture);
 }
 
-void startReading(const QString &path, bool skipShown)
+void startReading(const QString &flight, const QString &path, const QSize &shown, bool skipShown)
 {
-    const QFuture<Loaded> future = QtConcurrent::run(SlowReads::pool(), read, path, skipShown);
-    store().reading.insert(path, future);
+    const QFuture<Loaded> future =
+        QtConcurrent::run(SlowReads::pool(), read, path, shown, skipShown);
+    store().reading.insert(flight, future);
     if (SlowReads::finishedSoon(future, SlowReads::Work::Decode)) {
-        finish(path);
+        finish(flight, path, shown);
         return;
     }
     auto *watcher = new QFutureWatcher<Loaded>(qApp);
-    QObject::connect(watcher, &QFutureWatcher<Loaded>::finished, watcher, [watcher, path] {
-        watcher->deleteLater();
-        finish(path);
-    });
+    QObject::connect(watcher, &QFutureWatcher<Loaded>::finished, watcher,
+                     [watcher, flight, path, shown] {
+                         watcher->deleteLater();
+                         finish(flight, path, shown);
+                     });
     watcher->setFuture(future);
 }
 } // namespace
 
-void SharedPictures::fetch(const QString &path, QObject *context, const Done &done)
+void SharedPictures::fetch(const QString &path, const QSize &shown, QObject *context,
+                           const Done &done)
 {
+    // Notes of one size share one read.
+    const QString flight =
+        QStringLiteral("%1|%2x%3").arg(path).arg(shown.width()).arg(shown.height());
     Store &pictures = store();
-    pictures.waiting[path].append({context, done});
-    if (pictures.reading.contains(path))
+    pictures.waiting[flight].append({context, done});
+    if (pictures.reading.contains(flight))
         return;
     forgetUnshown();
-    startReading(path, true);
+    startReading(flight, path, shown, true);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -9,18 +10,27 @@
 class QObject;
 
 /**
- * Background pictures, read at their natural size off the user-interface
- * thread and shared by every note that shows the same unchanged file,
- * however large (the toolkit's own pixmap cache would drop a photograph,
- * and each note decode its own); a picture goes once no note shows it.
+ * Background pictures, read off the user-interface thread and shared by
+ * every note that shows the same unchanged file, however large (the
+ * toolkit's own pixmap cache would drop a photograph, and each note decode
+ * its own). Tiles start at a note's corner, so a note shows no more of a
+ * picture than its own size from the picture's top-left corner: only that
+ * part is decoded, the largest that any note asked for. A picture goes once
+ * no note shows it.
  */
 namespace SharedPictures {
-using Done = std::function<void(const QPixmap &picture)>;
+struct Picture
+{
+    QPixmap pixels; ///< the part decoded, from the top-left corner; null when it will not load
+    QSize natural;  ///< the whole picture's size, the step of its tiles
+};
+using Done = std::function<void(const Picture &picture)>;
 
 /**
- * Calls @p done with the picture of @p path, or a null one when it will not
- * load: before returning when the picture is ready within a moment, else
- * once it is read (never after @p context has gone).
+ * Calls @p done with the picture of @p path, decoded at least as far as
+ * @p shown from its corner (all of it for an invalid size): before returning
+ * when it is ready within a moment, else once it is read (never after
+ * @p context has gone).
  */
-void fetch(const QString &path, QObject *context, const Done &done);
+void fetch(const QString &path, const QSize &shown, QObject *context, const Done &done);
 } // namespace SharedPictures

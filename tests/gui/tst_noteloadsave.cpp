@@ -49,6 +49,7 @@ private slots:
     void missingPictureKeepsTheDesignSize();
     void unreadableFileOpensSmallButVisible();
     void deletedOrReadOnlyFileIsNotWritten();
+    void tilesLikeDrawingEveryTile_data();
     void tilesLikeDrawingEveryTile();
     void notesShareABackgroundPictureUntilItChanges();
     void decodesPicturesAtTheSizeShown();
@@ -166,13 +167,22 @@ void TestNoteLoadSave::deletedOrReadOnlyFileIsNotWritten()
     QCOMPARE(NoteFiles::read(fixture.path("6.dat")), bytes);
 }
 
+void TestNoteLoadSave::tilesLikeDrawingEveryTile_data()
+{
+    QTest::addColumn<QSize>("tileSize");
+    QTest::newRow("small tile") << QSize(7, 5);
+    // Only the note's part of it is decoded, and more of it when the note grows.
+    QTest::newRow("picture larger than the note") << QSize(1500, 1100);
+}
+
 void TestNoteLoadSave::tilesLikeDrawingEveryTile()
 {
+    QFETCH(QSize, tileSize);
     NoteFixture fixture;
-    QImage tile(7, 5, QImage::Format_RGB32);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x)
-            tile.setPixelColor(x, y, QColor(x * 30, y * 50, 128));
+    QImage tile(tileSize, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x)
+            tile.setPixelColor(x, y, QColor(x * 30 % 256, y * 50 % 256, (x + y) % 256));
     QVERIFY(tile.save(fixture.path("tile.png")));
     NoteState state = sampleState(QString(), fixture.path("tile.png"));
     state.memo.clear();
@@ -180,18 +190,24 @@ void TestNoteLoadSave::tilesLikeDrawingEveryTile()
     NoteWindow *note = fixture.open("7.dat", state.toRecord().toBytes());
     QVERIFY(note);
     auto *surface = note->findChild<NoteSurface *>("surface");
-    const QImage shown = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
-
-    QImage expected(surface->size(), QImage::Format_RGB32);
-    expected.fill(QColor(0xFF, 0xE0, 0xC0));
-    QPainter painter(&expected);
-    for (int x = 0; x * 105 <= 30000; ++x)
-        for (int y = 0; y * 75 <= 30000; ++y)
-            painter.drawImage(x * 7, y * 5, tile);
-    painter.end();
+    const auto expected = [&] {
+        QImage drawn(surface->size(), QImage::Format_RGB32);
+        drawn.fill(QColor(0xFF, 0xE0, 0xC0));
+        QPainter painter(&drawn);
+        for (int x = 0; x * tile.width() * 15 <= 30000; ++x)
+            for (int y = 0; y * tile.height() * 15 <= 30000; ++y)
+                painter.drawImage(x * tile.width(), y * tile.height(), tile);
+        return drawn;
+    };
+    const auto shown = [surface] {
+        return surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
     // Compare outside the picture and the memo, which are drawn over the surface.
     const QRect free(0, 60, surface->width(), 40);
-    QCOMPARE(shown.copy(free), expected.copy(free));
+    QCOMPARE(shown().copy(free), expected().copy(free));
+    note->resize(1200, 1000);
+    const QRect grown(0, surface->height() - 60, surface->width(), 40);
+    QTRY_COMPARE(shown().copy(grown), expected().copy(grown));
 }
 
 namespace {
@@ -200,7 +216,9 @@ QPixmap sharedPicture(const QString &path)
 {
     std::optional<QPixmap> read;
     QObject reader;
-    SharedPictures::fetch(path, &reader, [&read](const QPixmap &picture) { read = picture; });
+    SharedPictures::fetch(path, QSize(), &reader, [&read](const SharedPictures::Picture &picture) {
+        read = picture.pixels;
+    });
     if (!QTest::qWaitFor([&read] { return read.has_value(); }, 10000))
         return {};
     return read.value_or(QPixmap());
