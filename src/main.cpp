@@ -18,7 +18,7 @@
 namespace {
 // The picture files named on the command line, as full paths: a copy that
 // runs already takes them from another working folder.
-QStringList picturesToPin(const QApplication &app)
+QStringList picturesToPin(const QCoreApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pins picture notes to the desktop."));
@@ -36,13 +36,31 @@ QStringList picturesToPin(const QApplication &app)
     }
     return pictures;
 }
+// Whether the command line asks only for a text (the options, the version),
+// which is answered without a display.
+bool asksOnlyForText(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        if (argument == "--")
+            break;
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
+            argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLNOTE_VERSION));
+    if (asksOnlyForText(argc, argv)) {
+        const QCoreApplication text(argc, argv);
+        picturesToPin(text); // prints the text and ends the program
+    }
     DesktopSetup::prepare();
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLNOTE_VERSION));
     const QStringList pictures = picturesToPin(app);
     DesktopSetup::registerFonts(NoteState::defaultFontName());
     QApplication::setQuitOnLastWindowClosed(false);
