@@ -3,6 +3,7 @@
 
 #include "memoedit.h"
 #include "memolabel.h"
+#include "notebackground.h"
 #include "notefile.h"
 #include "notemenu.h"
 #include "notemover.h"
@@ -17,11 +18,9 @@
 #include "platform/picker.h"
 #include "platform/pictureloader.h"
 #include "platform/screenreach.h"
-#include "platform/sharedpictures.h"
 #include "platform/slowreads.h"
 #include "platform/webpane.h"
 #include "platform/windowposition.h"
-#include "tileplan.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -88,6 +87,7 @@ QUrl NoteWindow::webPage()
 void NoteWindow::createControls()
 {
     m_surface = new NoteSurface(this);
+    m_background = new NoteBackground(m_surface, m_twips, this);
     m_surface->setObjectName(QStringLiteral("surface"));
 
     m_picture = new PictureView(m_surface);
@@ -175,6 +175,11 @@ bool NoteWindow::isDiscarded() const
     return m_saver->isDiscarded();
 }
 
+QString NoteWindow::backgroundPath() const
+{
+    return m_background->path();
+}
+
 NoteFile::Result NoteWindow::lastSave() const
 {
     return m_saver->lastSave();
@@ -202,7 +207,7 @@ void NoteWindow::load(const NoteFile::Contents &contents)
     if (reading.webPaneShown)
         m_webPane->setVisible(*reading.webPaneShown);
     m_memoLabel->setMemo(reading.memo);
-    applyBackgroundPicture(reading.backgroundPath);
+    m_background->load(reading.backgroundPath, innerSize());
     m_webPane->navigate(webPage());
     m_saver->loaded(contents, state());
 }
@@ -274,64 +279,11 @@ void NoteWindow::applyLabelFont(const NoteReading &reading)
         setTextColour(m_memoLabel, *reading.textColour);
 }
 
-// The file keeps naming the picture while it is read, and when it will not load.
-void NoteWindow::applyBackgroundPicture(const QString &path)
-{
-    if (path.isEmpty())
-        return;
-    m_backgroundPath = path;
-    fetchBackgroundPicture(path, [](bool) {});
-}
-
-// Tiles the note with the picture of @p path once it has been read, unless
-// another background was asked for since; @p done hears whether it showed.
-void NoteWindow::fetchBackgroundPicture(const QString &path, const std::function<void(bool)> &done)
-{
-    const quint64 request = ++m_backgroundRequest;
-    SharedPictures::fetch(path, largestInnerSize(), this,
-                          [this, path, request, done](const SharedPictures::Picture &picture) {
-                              const bool shown =
-                                  request == m_backgroundRequest && !picture.pixels.isNull();
-                              if (shown)
-                                  setBackgroundPicture(picture, path);
-                              done(shown);
-                          });
-}
-
-void NoteWindow::setBackgroundPicture(const SharedPictures::Picture &picture, const QString &path)
-{
-    m_backgroundPicture = picture.pixels;
-    m_backgroundStep = picture.natural;
-    m_backgroundPath = path;
-    tileBackground();
-}
-
-// The most of the note's surface that it has shown: all that its tiles can
-// reveal of a picture, from the corner.
-QSize NoteWindow::largestInnerSize()
+// What of the note its background tiles can show: its inner area.
+QSize NoteWindow::innerSize() const
 {
     const int border = NoteLayout::borderWidth;
-    m_largestInner = m_largestInner.expandedTo(size() - QSize(2 * border, 2 * border));
-    return m_largestInner;
-}
-
-// A note grown past the part of its background picture that was decoded
-// has more of it decoded, and shown in the same place.
-void NoteWindow::revealMoreBackground()
-{
-    const QSize part = m_backgroundPicture.size();
-    const QSize wanted = m_backgroundStep.boundedTo(largestInnerSize());
-    if (m_backgroundPicture.isNull() ||
-        (part.width() >= wanted.width() && part.height() >= wanted.height()))
-        return;
-    const quint64 request = m_backgroundRequest;
-    SharedPictures::fetch(m_backgroundPath, wanted, this,
-                          [this, request](const SharedPictures::Picture &picture) {
-                              if (request != m_backgroundRequest || picture.pixels.isNull())
-                                  return;
-                              m_surface->replaceTile(m_backgroundPicture, picture.pixels);
-                              m_backgroundPicture = picture.pixels;
-                          });
+    return size() - QSize(2 * border, 2 * border);
 }
 
 NoteState NoteWindow::state() const
@@ -362,7 +314,7 @@ NoteState NoteWindow::state() const
     // Text typed into the edit box is the memo, also before the edit ends.
     const bool editing = m_memoEdit && !m_memoEdit->isHidden();
     state.memo = editing ? m_memoEdit->memo() : m_memoLabel->memo();
-    state.backgroundPath = m_backgroundPath;
+    state.backgroundPath = m_background->path();
     return state;
 }
 
@@ -390,7 +342,7 @@ void NoteWindow::resizeEvent(QResizeEvent *event)
     const int border = NoteLayout::borderWidth;
     m_surface->setGeometry(rect().adjusted(border, border, -border, -border));
     layoutNote();
-    revealMoreBackground();
+    m_background->grow(innerSize());
     // Only the user's own resize replaces a size kept from the file.
     if (m_mover->isResizing()) {
         m_storedSize.reset();
@@ -445,15 +397,6 @@ void NoteWindow::placeControls()
     if (m_memoEdit)
         m_memoEdit->setGeometry(placement.memo);
     m_webPane->setGeometry(placement.pane);
-}
-
-void NoteWindow::tileBackground()
-{
-    if (m_backgroundPicture.isNull())
-        return;
-    const TilePlan plan = TilePlan::forPicture(m_twips.fromPixels(m_backgroundStep.width()),
-                                               m_twips.fromPixels(m_backgroundStep.height()));
-    m_surface->addTiles(m_backgroundPicture, m_backgroundStep, plan.columns, plan.rows);
 }
 
 void NoteWindow::paintEvent(QPaintEvent *)
@@ -530,7 +473,7 @@ void NoteWindow::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     const auto loaded = std::make_shared<std::optional<bool>>();
-    fetchBackgroundPicture(path, [this, loaded](bool shown) {
+    m_background->drop(path, innerSize(), [this, loaded](bool shown) {
         *loaded = shown;
         if (shown)
             noteChanged();
@@ -578,10 +521,7 @@ void NoteWindow::chooseBackgroundColour()
 
 void NoteWindow::cancelBackgroundPicture()
 {
-    m_surface->clearTiles();
-    ++m_backgroundRequest;
-    m_backgroundPicture = QPixmap();
-    m_backgroundPath.clear();
+    m_background->cancel();
     noteChanged();
 }
 

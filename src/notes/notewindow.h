@@ -5,7 +5,6 @@
 #include "notelayout.h"
 #include "notestate.h"
 #include "platform/seams.h"
-#include "platform/sharedpictures.h"
 #include "platform/twips.h"
 
 #include <QPixmap>
@@ -13,6 +12,7 @@
 
 class MemoEdit;
 class MemoLabel;
+class NoteBackground;
 class NoteMenu;
 class NoteMover;
 class NoteSaver;
@@ -49,7 +49,7 @@ public:
     NoteState state() const;
     float pictureRatio() const { return m_pictureRatio; }
     QString picturePath() const { return m_picturePath; }
-    QString backgroundPath() const { return m_backgroundPath; }
+    QString backgroundPath() const;
     /** Whether the note has been closed; a closed note is neither shown nor written again. */
     bool isClosed() const;
     /** Whether the note was discarded; its file is never written again. */
@@ -102,17 +102,12 @@ private:
     void applyGeometry(const NoteReading &reading);
     void applyLabelFont(const NoteReading &reading);
     void forgetPictureSize();
-    void applyBackgroundPicture(const QString &path);
-    void fetchBackgroundPicture(const QString &path, const std::function<void(bool)> &done);
-    void setBackgroundPicture(const SharedPictures::Picture &picture, const QString &path);
-    QSize largestInnerSize();
-    void revealMoreBackground();
     void setEditFont(const QFont &font);
     void noteChanged();
 
+    QSize innerSize() const;
     void layoutNote();
     void placeControls();
-    void tileBackground();
     void startEdit();
     void endEdit();
 
@@ -128,15 +123,7 @@ private:
     Twips m_twips;
     QString m_picturePath;
     float m_pictureRatio = 0;
-    QString m_backgroundPath;
-    /** The part of the background picture decoded, from its corner. */
-    QPixmap m_backgroundPicture;
-    /** The whole background picture's size: the step of its tiles. */
-    QSize m_backgroundStep;
-    /** The largest the note's surface has been. */
-    QSize m_largestInner;
-    /** Counts the background pictures asked for: only the latest shows when it has been read. */
-    quint64 m_backgroundRequest = 0;
+    NoteBackground *m_background = nullptr;
     QFont m_editFont;
     NoteMover *m_mover;
     NoteSaver *m_saver;
