@@ -6,6 +6,8 @@
 #include <QFutureWatcher>
 #include <QPainter>
 
+#include <cmath>
+
 PictureView::PictureView(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -82,12 +84,30 @@ void PictureView::showEvent(QShowEvent *event)
     decodeIfNeeded();
 }
 
+namespace {
+// Whether @p pixels fill @p device pixels with whole blocks of pixels each:
+// so they are painted, every one sharp, without blending neighbours (a
+// picture shown at its size on a screen of twice the density, say).
+bool fillsInWholeBlocks(const QSize &pixels, const QSizeF &device)
+{
+    const double across = device.width() / pixels.width();
+    const double down = device.height() / pixels.height();
+    const auto whole = [](double steps) {
+        return steps >= 1 && std::abs(steps - std::round(steps)) < 1e-6;
+    };
+    return whole(across) && whole(down);
+}
+} // namespace
+
 void PictureView::paintEvent(QPaintEvent *)
 {
     if (m_pixels.isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSize shown = m_stretching ? size() : m_naturalSize;
+    painter.setRenderHint(
+        QPainter::SmoothPixmapTransform,
+        !fillsInWholeBlocks(m_pixels.size(), QSizeF(shown) * devicePixelRatioF()));
     if (m_stretching)
         painter.drawImage(rect(), m_pixels);
     else

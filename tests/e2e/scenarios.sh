@@ -451,30 +451,37 @@ open_with() {
 colours_in() { convert "$work/screen.png" -crop "$3x$4+$1+$2" -unique-colors -format '%w' info:; }
 
 # At a device pixel ratio of 2 a note keeps its size in twips: twice the
-# pixels. Its picture is shown pixel for pixel (a one-pixel checkerboard
-# stays black and white), the tiles without blending, and the file keeps the
-# numbers it had.
+# pixels. A picture with pixels to spare is shown pixel for pixel, one
+# shown at its own size as sharp blocks of 2 × 2 (a one-pixel checkerboard
+# stays black and white), the tiles without blending, and the files keep
+# the numbers they had.
 sharp_at_twice_the_pixels() {
     start_desktop notray
-    convert -size 128x128 pattern:gray50 "$work/checker.png"
+    convert -size 128x128 pattern:gray50 "$work/fine.png"
+    convert -size 64x64 pattern:gray50 "$work/coarse.png"
+    convert "$work/coarse.png" -filter point -resize 200% "$work/coarse-doubled.png"
     convert -size 2x2 xc:yellow -fill blue -draw 'point 0,0' -draw 'point 1,1' "$work/tile.png"
     # 1380 twips wide: the picture's box is 960 twips, 64 pixels at 96 DPI.
-    local record="$work/checker.png,1500,1200,1380,3000,16777215,$font,9,0,False,False,False,,$work/tile.png"
-    write_note 1.dat "$record"
+    local fine="$work/fine.png,1500,1200,1380,3000,16777215,$font,9,0,False,False,False,,$work/tile.png"
+    local coarse="$work/coarse.png,4500,1200,1380,3000,16777215,$font,9,0,False,False,False,,"
+    write_note 1.dat "$fine"
+    write_note 2.dat "$coarse"
     QT_SCALE_FACTOR=2 start_app
-    local note
-    note=$(first_note)
-    [ "$(geometry "$note")" = "200 160 184 400" ] || fail "note at $(geometry "$note"), expected 200 160 184 400"
+    notes_at "at twice the pixels" "200 160 184 400" "600 160 184 400"
     sleep 1
     shot
-    # The picture from 4 + 10 pixels in, at twice that: 28.
-    convert "$work/screen.png" -crop 128x128+228+188 +repage "$work/shown.png"
-    [ "$(compare -metric AE "$work/checker.png" "$work/shown.png" null: 2>&1)" = 0 ] ||
+    # Each picture from 4 + 10 pixels in, at twice that: 28.
+    convert "$work/screen.png" -crop 128x128+228+188 +repage "$work/fine-shown.png"
+    [ "$(compare -metric AE "$work/fine.png" "$work/fine-shown.png" null: 2>&1)" = 0 ] ||
         fail "the picture is not shown pixel for pixel: $(colours_in 228 188 128 128) colours"
+    convert "$work/screen.png" -crop 128x128+628+188 +repage "$work/coarse-shown.png"
+    [ "$(compare -metric AE "$work/coarse-doubled.png" "$work/coarse-shown.png" null: 2>&1)" = 0 ] ||
+        fail "the picture at its own size is blurred: $(colours_in 628 188 128 128) colours"
     # Right of the picture, inside the border: tiles of two colours and nothing between.
     [ "$(colours_in 356 172 16 16)" = 2 ] || fail "the tiles are blended: $(colours_in 356 172 16 16) colours"
     close_main_window
-    expect_note 1.dat "$work/checker.png,1500,1200,1380,3000,16777215,$font,9,0,False,False,False,,$work/tile.png"
+    expect_note 1.dat "$fine"
+    expect_note 2.dat "$coarse"
 }
 
 "$scenario"
