@@ -16,6 +16,8 @@ fail() {
 }
 
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds or time runs out.
+# Its words are expanded once, by the caller: a condition on what the
+# desktop shows goes through eval with single quotes, to be read anew each time.
 wait_until() {
     local deadline=$((SECONDS + $1))
     shift
@@ -106,7 +108,7 @@ close_main_window() {
     for try in 1 2 3; do
         kill -0 "$app_pid" 2>/dev/null || break
         xdotool windowactivate --sync "$window" 2>/dev/null || break
-        wait_until 10 test "$(active_window)" = "$window" || fail "the main window does not become active"
+        wait_until 10 eval 'test "$(active_window)" = "$window"' || fail "the main window does not become active"
         xdotool key alt+F4
         wait_until 5 bash -c "! kill -0 $app_pid" && break
     done
@@ -140,6 +142,9 @@ geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
         /^  Width/ { w = $2 } /^  Height/ { h = $2 } END { print x, y, w, h }'
 }
+
+# at WINDOW "X Y WIDTH HEIGHT": whether the window stands there now.
+at() { [ "$(geometry "$1")" = "$2" ]; }
 
 map_state() { xwininfo -id "$1" | awk '/Map State/ { print $3 }'; }
 wm_state() { xprop -id "$1" WM_STATE | awk '/window state/ { print $3 }'; }
@@ -216,7 +221,7 @@ drag_first_note() {
     note=$(first_note)
     read -r x y _ _ < <(geometry "$note")
     drag_by $((x + 50)) $((y + 50)) 37 23
-    wait_until 10 test "$(geometry "$note")" = "$((x + 37)) $((y + 23)) $1 $1" ||
+    wait_until 10 at "$note" "$((x + 37)) $((y + 23)) $1 $1" ||
         fail "note at $(geometry "$note") after a drag by 37, 23 from $x, $y"
 }
 

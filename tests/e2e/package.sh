@@ -47,7 +47,7 @@ notes="$home/.local/share/quillnote"
 wait_until 20 bash -c "ls '$notes'/*.dat" || fail "no note file in $notes after a drop"
 [ "$(stat -c '%a %U' "$notes")" = "700 $user" ] || fail "$notes is $(stat -c '%a %U' "$notes")"
 iconv -f CP932 -t UTF-8 "$notes"/*.dat | contains "^$photo," || fail "the note does not name the picture"
-wait_until 20 test "$(note_count)" -eq 1 || fail "no note window after the drop"
+wait_until 20 eval 'test "$(note_count)" -eq 1' || fail "no note window after the drop"
 close_main_window
 [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
 ls /usr/bin/*.dat >/dev/null 2>&1 && fail "notes were written beside the installed program"

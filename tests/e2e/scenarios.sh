@@ -46,16 +46,16 @@ drop_on_main_window() {
     read -r left top < <(main_frame_origin)
     drag_files $((x + w / 2)) $((y + h / 2)) "$photo" "$work/ignored.png"
     wait_until 20 bash -c "ls '$app'/*.dat" || fail "no note file after a drop on the label"
-    wait_until 20 test "$(note_count)" -eq 1 || fail "no note window after a drop on the label"
+    wait_until 20 eval 'test "$(note_count)" -eq 1' || fail "no note window after a drop on the label"
     # The new note covers the main window: move it aside for the next drop.
     xdotool windowmove "$(first_note)" 800 600
     drag_files $((x + 4)) $((y + 4)) "$photo"
-    wait_until 20 test "$(ls "$app"/*.dat | wc -l)" -eq 2 || fail "no note file after a drop beside the label"
+    wait_until 20 eval 'test "$(ls "$app"/*.dat | wc -l)" -eq 2' || fail "no note file after a drop beside the label"
     local file
     for file in "$app"/*.dat; do
         expect_note "$(basename "$file")" "$photo,$((left * 15)),$((top * 15)),3000,3000,&H00FFFFFF&,$font,9,&H00000000&,False,False,False,,"
     done
-    wait_until 20 test "$(note_count)" -eq 2 || fail "$(note_count) note windows after two drops"
+    wait_until 20 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) note windows after two drops"
     mapfile -t notes < <(note_windows)
     [ "$(geometry "${notes[1]}")" = "$left $top 200 200" ] || fail "new note at $(geometry "${notes[1]}")"
 }
@@ -118,7 +118,7 @@ discard_note() {
     wait_until 10 confirmation || fail "no confirmation"
     xdotool key Return
     wait_until 10 test ! -e "$app/1.dat" || fail "1.dat still there after the discard"
-    wait_until 10 test "$(note_count)" -eq 1 || fail "the discarded note is still on screen"
+    wait_until 10 eval 'test "$(note_count)" -eq 1' || fail "the discarded note is still on screen"
     close_main_window
     [ ! -e "$app/1.dat" ] || fail "1.dat written again at exit"
     expect_note 2.dat "/nowhere/b.png,6000,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
@@ -128,7 +128,7 @@ discard_note() {
     mv "$trash/files/1.dat" "$app/1.dat" && rm "$trash/info/1.dat.trashinfo"
     expect_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
     start_app
-    wait_until 10 test "$(note_count)" -eq 2 || fail "the restored note did not open"
+    wait_until 10 eval 'test "$(note_count)" -eq 2' || fail "the restored note did not open"
 }
 
 # Typed memo text (Japanese, commas) is saved exactly and survives a restart.
@@ -181,8 +181,8 @@ minimise_to_tray() {
         wait_until 20 withdrawn "$window" ||
             fail "not withdrawn before $press: $(map_state "$window") WM_STATE '$(wm_state "$window")'"
         xdotool mousemove "$tx" "$ty" $press
-        wait_until 20 test "$(map_state "$window")" = IsViewable || fail "not restored by $press"
-        wait_until 20 test "$(active_window)" = "$window" || fail "not active after $press"
+        wait_until 20 eval 'test "$(map_state "$window")" = IsViewable' || fail "not restored by $press"
+        wait_until 20 eval 'test "$(active_window)" = "$window"' || fail "not active after $press"
         [ "$(wm_state "$window")" = Normal ] || fail "WM_STATE $(wm_state "$window") after $press"
     done
 }
@@ -194,7 +194,7 @@ minimise_without_tray() {
     local window
     window=$(main_window)
     xdotool windowminimize "$window"
-    wait_until 10 test "$(wm_state "$window")" = Iconic || fail "WM_STATE $(wm_state "$window")"
+    wait_until 10 eval 'test "$(wm_state "$window")" = Iconic' || fail "WM_STATE $(wm_state "$window")"
     in_client_list "$window" || fail "the minimised window left the client list"
 }
 
@@ -246,7 +246,7 @@ for i in range(101):
     open(f"{sys.argv[1]}/{i:03}.dat", "wb").write(line.encode("ascii"))
 PY
     start_app
-    wait_until 30 test "$(note_count)" -eq 101 || fail "$(note_count) notes open"
+    wait_until 30 eval 'test "$(note_count)" -eq 101' || fail "$(note_count) notes open"
     kill -TERM "$app_pid"
     # Killed as soon as the first note has been written, while the others save.
     wait_until 30 bash -c "grep -l -m 1 ',16777215,f,9,0,' '$app'/*.dat" || fail "no note saved after SIGTERM"
@@ -315,8 +315,6 @@ lost_after_edits() {
 sigkill_after_edits() { lost_after_edits sigkill; }
 xserver_killed_after_edits() { lost_after_edits xserver; }
 
-# at WINDOW "X Y WIDTH HEIGHT": whether the window stands there now.
-at() { [ "$(geometry "$1")" = "$2" ]; }
 # notes_at WHAT "X Y W H"...: each note window, in order, comes to its place.
 notes_at() {
     local what=$1 index=0 place
@@ -392,19 +390,19 @@ pin_from_clipboard() {
     pasted="$app/pictures/${note%.dat}.png"
     expect_note "$note" "$pasted,$((left * 15)),$((top * 15)),3000,3000,&H00FFFFFF&,$font,9,&H00000000&,False,False,False,,"
     [ "$(compare -metric AE "$work/copied.png" "$pasted" null: 2>&1)" = 0 ] || fail "the pasted picture differs"
-    wait_until 20 test "$(note_count)" -eq 1 || fail "no note window after ctrl+v"
+    wait_until 20 eval 'test "$(note_count)" -eq 1' || fail "no note window after ctrl+v"
     # The new note covers the main window's corner: aside for the menu.
     xdotool windowmove --sync "$(first_note)" 800 600
 
     printf 'file://%s\n' "$work/file.png" | xclip -selection clipboard -t text/uri-list
     choose_main_item 1
-    wait_until 20 test "$(ls "$app"/*.dat | wc -l)" -eq 2 || fail "no note for a copied file"
+    wait_until 20 eval 'test "$(ls "$app"/*.dat | wc -l)" -eq 2' || fail "no note for a copied file"
     contains -F "$work/file.png," < <(cat "$(ls "$app"/*.dat | tail -n 1)") || fail "the copied file is not the note's picture"
     echo "some text" | xclip -selection clipboard
     xdotool windowactivate --sync "$(main_window)" key ctrl+v
     sleep 0.5
     [ "$(ls "$app"/*.dat | wc -l)" -eq 2 ] || fail "pasted text made a note"
-    wait_until 20 test "$(note_count)" -eq 2 || fail "$(note_count) note windows"
+    wait_until 20 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) note windows"
 }
 
 # picture_of NOTE: the picture path that a note file names.
@@ -421,7 +419,7 @@ open_with() {
     app_pid=$!
     pids+=("$app_pid")
     wait_until 30 has_main_window || fail "the main window did not appear"
-    wait_until 20 test "$(note_count)" -eq 2 || fail "$(note_count) notes for two files"
+    wait_until 20 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) notes for two files"
     mapfile -t notes < <(note_windows)
     read -r x0 y0 _ _ < <(geometry "${notes[0]}")
     notes_at "for the command line" "$x0 $y0 200 200" "$((x0 + 20)) $((y0 + 20)) 200 200"
@@ -433,7 +431,7 @@ open_with() {
     wait_exit "$second" 20
     [ "$exit_status" -eq 0 ] || fail "the second start ended with $exit_status"
     ! second_copy_notice "$second" || fail "the second start showed the notice"
-    wait_until 20 test "$(note_count)" -eq 4 || fail "$(note_count) notes after the hand-over"
+    wait_until 20 eval 'test "$(note_count)" -eq 4' || fail "$(note_count) notes after the hand-over"
     notes_at "handed over" "$x0 $y0 200 200" "$((x0 + 20)) $((y0 + 20)) 200 200" \
         "$left $top 200 200" "$((left + 20)) $((top + 20)) 200 200"
     close_main_window
