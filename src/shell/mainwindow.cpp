@@ -149,17 +149,23 @@ bool MainWindow::start(const QStringList &pictures)
             m_seams.messageBox->notify(nullptr, alreadyRunning);
         return false;
     }
+    // Notes for pictures are made once the window stands where the window
+    // manager puts it, so that they come beside it: at its first paint, or
+    // soon anyway. Later copies may hand over theirs from now on.
+    m_pendingPictures = pictures;
+    auto *handoff = new FileHandoff(m_seams.folder, this);
+    connect(handoff, &FileHandoff::filesReceived, this, [this](const QStringList &handed) {
+        if (m_placed)
+            createNotes(handed);
+        else
+            m_pendingPictures += handed;
+    });
+    handoff->listen();
     createTrayIcon();
     openAllNotes();
     show();
     connectExits();
     watchScreens();
-    auto *handoff = new FileHandoff(m_seams.folder, this);
-    connect(handoff, &FileHandoff::filesReceived, this, &MainWindow::createNotes);
-    handoff->listen();
-    // Made once the window stands where the window manager puts it, so
-    // that the notes come beside it: at its first paint, or soon anyway.
-    m_pendingPictures = pictures;
     QTimer::singleShot(pendingPicturesWait, this, &MainWindow::createPendingNotes);
     return true;
 }
@@ -426,6 +432,7 @@ void MainWindow::pasteNote()
 
 void MainWindow::createPendingNotes()
 {
+    m_placed = true;
     const QStringList pictures = std::exchange(m_pendingPictures, {});
     if (!pictures.isEmpty())
         createNotes(pictures);

@@ -125,6 +125,8 @@ private:
     QTimer *m_reachTimer = nullptr;
     /** The pictures named at the start, until the window has been placed. */
     QStringList m_pendingPictures;
+    /** Whether the window has been placed: pictures handed over become notes at once. */
+    bool m_placed = false;
     std::array<QPointer<NoteWindow>, noteTableSize> m_noteTable;
     qint16 m_noteCount = 0;
     bool m_shutDown = false;
