@@ -85,17 +85,26 @@ MemoEdit::MemoEdit(QWidget *parent) : QPlainTextEdit(parent)
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
     // Typing that makes a paragraph too long is split in the same step of the undo history.
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int, int added) {
-        if (added > 0 && !m_splitPending) {
-            m_splitPending = true;
-            QTimer::singleShot(0, this, [this] {
-                m_splitPending = false;
-                QTextCursor step(document());
-                step.joinPreviousEditBlock();
-                splitLongBlocks();
-                step.endEditBlock();
-            });
+    // Only the blocks that the edit touched are looked at: a keystroke does not scan the memo.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int at, int, int added) {
+        if (added <= 0)
+            return;
+        if (m_splitPending) {
+            // Text put in before the range moves it on.
+            m_splitTo = std::max(at <= m_splitTo ? m_splitTo + added : m_splitTo, at + added);
+            m_splitFrom = std::min(m_splitFrom, at);
+            return;
         }
+        m_splitPending = true;
+        m_splitFrom = at;
+        m_splitTo = at + added;
+        QTimer::singleShot(0, this, [this] {
+            m_splitPending = false;
+            QTextCursor step(document());
+            step.joinPreviousEditBlock();
+            splitLongBlocks(m_splitFrom, m_splitTo);
+            step.endEditBlock();
+        });
     });
 }
 
@@ -113,18 +122,20 @@ void MemoEdit::setMemo(const QString &memo)
     QTextCursor step(document());
     step.beginEditBlock();
     step.insertText(grouped(memo), QTextCharFormat());
-    splitLongBlocks();
+    splitLongBlocks(0, step.position());
     step.endEditBlock();
     document()->setUndoRedoEnabled(true);
     moveCursor(QTextCursor::Start);
 }
 
-// Each long block is split from its end backwards, so that the positions
-// still to split stay where they are.
-void MemoEdit::splitLongBlocks()
+// Each long block from @p from to @p to is split, from the end backwards,
+// so that the positions still to split stay where they are.
+void MemoEdit::splitLongBlocks(int from, int to)
 {
     QTextCursor cursor(document());
-    for (QTextBlock block = document()->lastBlock(); block.isValid(); block = block.previous()) {
+    const int last = std::min(to, document()->characterCount() - 1);
+    for (QTextBlock block = document()->findBlock(last);
+         block.isValid() && block.position() + block.length() > from; block = block.previous()) {
         if (block.length() <= longestBlock)
             continue;
         const QList<int> points = splitPoints(block.text());
@@ -205,8 +216,9 @@ void MemoEdit::insertFromMimeData(const QMimeData *source)
         return;
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
+    const int start = cursor.selectionStart();
     cursor.insertText(grouped(source->text()), QTextCharFormat());
-    splitLongBlocks();
+    splitLongBlocks(start, cursor.position());
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();

@@ -37,9 +37,12 @@ protected:
 
 private:
     QString textBetween(int start, int end) const;
-    void splitLongBlocks();
+    void splitLongBlocks(int from, int to);
 
     bool m_splitPending = false;
+    /** Where the edits since the last split put text in. */
+    int m_splitFrom = 0;
+    int m_splitTo = 0;
     /** Whether the memo has been split into pieces since it went in. */
     bool m_hasPieces = false;
 };

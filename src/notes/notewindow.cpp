@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFutureWatcher>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
@@ -220,21 +219,19 @@ void NoteWindow::applyPicture(const QString &path)
 {
     m_picturePath = path;
     m_picture->setStretching(true);
-    const QFuture<std::optional<QSize>> header = PictureLoader::naturalSizeLater(path);
-    if (SlowReads::finishedSoon(header)) {
-        applyNaturalSize(header.result());
-        return;
+    const auto late = std::make_shared<bool>(false);
+    const bool now = SlowReads::deliver(PictureLoader::naturalSizeLater(path), this,
+                                        [this, path, late](const std::optional<QSize> &natural) {
+                                            if (m_picturePath != path || (*late && !natural))
+                                                return;
+                                            applyNaturalSize(natural);
+                                            if (*late)
+                                                layoutNote();
+                                        });
+    if (!now) {
+        *late = true;
+        applyNaturalSize(std::nullopt);
     }
-    applyNaturalSize(std::nullopt);
-    auto *watcher = new QFutureWatcher<std::optional<QSize>>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, path] {
-        watcher->deleteLater();
-        if (m_picturePath != path || !watcher->result())
-            return;
-        applyNaturalSize(watcher->result());
-        layoutNote();
-    });
-    watcher->setFuture(header);
 }
 
 void NoteWindow::applyNaturalSize(const std::optional<QSize> &natural)
@@ -290,12 +287,13 @@ NoteState NoteWindow::state() const
 {
     NoteState state;
     state.picturePath = m_picturePath;
-    const QPoint position = WindowPosition::of(this);
-    state.left = static_cast<float>(m_twips.fromPixels(position.x()));
-    state.top = static_cast<float>(m_twips.fromPixels(position.y()));
     if (m_storedPosition) {
         state.left = static_cast<float>(m_storedPosition->x());
         state.top = static_cast<float>(m_storedPosition->y());
+    } else {
+        const QPoint position = WindowPosition::of(this);
+        state.left = static_cast<float>(m_twips.fromPixels(position.x()));
+        state.top = static_cast<float>(m_twips.fromPixels(position.y()));
     }
     state.width = static_cast<float>(m_twips.fromPixels(width()));
     state.height = static_cast<float>(m_twips.fromPixels(height()));

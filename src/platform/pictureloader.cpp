@@ -65,6 +65,23 @@ std::unique_ptr<QIODevice> openFile(const QString &path)
         return nullptr;
     return file;
 }
+// A picture file open for reading, its orientation applied; a reader on a
+// file takes its suffix for a hint, as one given the path does.
+class OpenPicture
+{
+public:
+    explicit OpenPicture(const QString &path) : m_file(openFile(path)), m_reader(m_file.get())
+    {
+        m_reader.setAutoTransform(true);
+    }
+    /** Its size as shown; empty when it cannot be read. */
+    QSize shownSize() const { return m_file ? ::shownSize(m_reader) : QSize(); }
+    QImageReader &reader() { return m_reader; }
+
+private:
+    std::unique_ptr<QIODevice> m_file;
+    QImageReader m_reader;
+};
 } // namespace
 
 void PictureLoader::setOpener(Opener open)
@@ -74,26 +91,18 @@ void PictureLoader::setOpener(Opener open)
 
 std::optional<QSize> PictureLoader::naturalSize(const QString &path)
 {
-    const std::unique_ptr<QIODevice> file = openFile(path);
-    if (!file)
-        return std::nullopt;
-    // A reader on a file takes its suffix for a hint, as one given the path does.
-    QImageReader reader(file.get());
-    reader.setAutoTransform(true);
-    const QSize size = shownSize(reader);
-    if (!reader.canRead() || size.isEmpty())
+    OpenPicture picture(path);
+    const QSize size = picture.shownSize();
+    if (size.isEmpty() || !picture.reader().canRead())
         return std::nullopt;
     return size;
 }
 
 QImage PictureLoader::decode(const QString &path, const QSize &target)
 {
-    const std::unique_ptr<QIODevice> file = openFile(path);
-    if (!file)
-        return {};
-    QImageReader reader(file.get());
-    reader.setAutoTransform(true);
-    const QSize natural = shownSize(reader);
+    OpenPicture picture(path);
+    QImageReader &reader = picture.reader();
+    const QSize natural = picture.shownSize();
     if (natural.isEmpty())
         return {};
     if (!target.isValid() || target.isEmpty() || natural.width() <= target.width() ||
@@ -106,19 +115,11 @@ QImage PictureLoader::decode(const QString &path, const QSize &target)
     return reader.read();
 }
 
-QImage PictureLoader::load(const QString &path)
-{
-    return decode(path, QSize());
-}
-
 QImage PictureLoader::loadCorner(const QString &path, const QSize &limit, QSize *natural)
 {
-    const std::unique_ptr<QIODevice> file = openFile(path);
-    if (!file)
-        return {};
-    QImageReader reader(file.get());
-    reader.setAutoTransform(true);
-    const QSize whole = shownSize(reader);
+    OpenPicture picture(path);
+    QImageReader &reader = picture.reader();
+    const QSize whole = picture.shownSize();
     if (whole.isEmpty())
         return {};
     if (natural)

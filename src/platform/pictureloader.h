@@ -29,8 +29,6 @@ void setOpener(Opener open);
 std::optional<QSize> naturalSize(const QString &path);
 /** The picture decoded no larger than needed to fill @p target (scaled decoding). */
 QImage decode(const QString &path, const QSize &target);
-/** The picture at its natural size. */
-QImage load(const QString &path);
 /**
  * The top-left part of the picture, as shown, no larger than @p limit (all
  * of it for an invalid limit): only that part is decoded where the format

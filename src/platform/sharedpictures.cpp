@@ -7,10 +7,10 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QHash>
 #include <QMutex>
 #include <QPointer>
+#include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -38,7 +38,7 @@ struct Store
     QHash<QString, Picture> shown;
     QMutex partsMutex;
     QHash<QString, QSize> parts;
-    QHash<QString, QFuture<Loaded>> reading;
+    QSet<QString> reading;
     QHash<QString, QList<Waiting>> waiting;
 };
 
@@ -80,17 +80,21 @@ QSize partDecoded(const QString &key)
 Loaded read(const QString &path, const QSize &shown, bool skipShown)
 {
     const QString key = keyOf(path);
-    const std::optional<QSize> natural = PictureLoader::naturalSize(path);
-    if (key.isEmpty() || !natural)
+    if (key.isEmpty())
         return {};
-    const QSize wanted = shown.isValid() ? natural->boundedTo(shown) : *natural;
     const QSize decoded = partDecoded(key);
-    if (skipShown && covers(decoded, wanted))
-        return {key, {}, *natural, true};
+    // Whether notes show enough of it already needs only the picture's header.
+    if (skipShown && decoded.isValid()) {
+        const std::optional<QSize> natural = PictureLoader::naturalSize(path);
+        if (!natural)
+            return {};
+        if (covers(decoded, shown.isValid() ? natural->boundedTo(shown) : *natural))
+            return {key, {}, *natural, true};
+    }
     // As much as any note asked for before, so that the new part serves them all.
+    const QSize limit = shown.isValid() && decoded.isValid() ? shown.expandedTo(decoded) : shown;
     QSize whole;
-    const QImage image = PictureLoader::loadCorner(
-        path, decoded.isValid() ? wanted.expandedTo(decoded) : wanted, &whole);
+    const QImage image = PictureLoader::loadCorner(path, limit, &whole);
     return {key, image, whole, false};
 }
 
@@ -107,10 +111,10 @@ void forgetUnshown()
 
 void startReading(const QString &flight, const QString &path, const QSize &shown, bool skipShown);
 
-void finish(const QString &flight, const QString &path, const QSize &shown)
+void finish(const QString &flight, const QString &path, const QSize &shown, const Loaded &loaded)
 {
     Store &pictures = store();
-    const Loaded loaded = pictures.reading.take(flight).result();
+    pictures.reading.remove(flight);
     Picture picture = pictures.shown.value(loaded.key);
     if (!loaded.image.isNull()) {
         picture = {QPixmap::fromImage(loaded.image), loaded.natural};
@@ -129,20 +133,11 @@ void finish(const QString &flight, const QString &path, const QSize &shown)
 
 void startReading(const QString &flight, const QString &path, const QSize &shown, bool skipShown)
 {
-    const QFuture<Loaded> future =
-        QtConcurrent::run(SlowReads::pool(), read, path, shown, skipShown);
-    store().reading.insert(flight, future);
-    if (SlowReads::finishedSoon(future, SlowReads::Work::Decode)) {
-        finish(flight, path, shown);
-        return;
-    }
-    auto *watcher = new QFutureWatcher<Loaded>(qApp);
-    QObject::connect(watcher, &QFutureWatcher<Loaded>::finished, watcher,
-                     [watcher, flight, path, shown] {
-                         watcher->deleteLater();
-                         finish(flight, path, shown);
-                     });
-    watcher->setFuture(future);
+    store().reading.insert(flight);
+    SlowReads::deliver(
+        QtConcurrent::run(SlowReads::pool(), read, path, shown, skipShown), qApp,
+        [flight, path, shown](const Loaded &loaded) { finish(flight, path, shown, loaded); },
+        SlowReads::Work::Decode);
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFuture>
+#include <QFutureWatcher>
 
 #include <functional>
 
@@ -17,8 +18,7 @@ namespace SlowReads {
 /** The threads that such reads run on; never waited for. */
 QThreadPool *pool();
 
-/** What is waited for: a read that is quick unless its device stalls, or a decode that may take
- * long. */
+/** What is waited for: a read, quick unless its device stalls, or a decode, which may take long. */
 enum class Work
 {
     Read,
@@ -33,8 +33,24 @@ enum class Work
  */
 bool waitBriefly(const std::function<bool()> &finished, Work work);
 
-template <typename T> bool finishedSoon(const QFuture<T> &future, Work work = Work::Read)
+/**
+ * Hands the result of @p future to @p done: before returning when it is
+ * there after a brief wait (true then), else once it comes, never after
+ * @p context has gone.
+ */
+template <typename T, typename Done>
+bool deliver(const QFuture<T> &future, QObject *context, Done done, Work work = Work::Read)
 {
-    return waitBriefly([future] { return future.isFinished(); }, work);
+    if (waitBriefly([future] { return future.isFinished(); }, work)) {
+        done(future.result());
+        return true;
+    }
+    auto *watcher = new QFutureWatcher<T>(context);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, context, [watcher, done] {
+        watcher->deleteLater();
+        done(watcher->result());
+    });
+    watcher->setFuture(future);
+    return false;
 }
 } // namespace SlowReads

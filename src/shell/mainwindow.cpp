@@ -25,7 +25,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,9 +60,7 @@ constexpr std::chrono::milliseconds screenSettling{200};
 
 // The longest that pictures wait for the notes of start-up to be painted.
 constexpr std::chrono::milliseconds startupPictureHold{3000};
-} // namespace
 
-namespace {
 // Where windows can be reached: each screen less its panels.
 QList<QRect> screenAreas()
 {
@@ -189,7 +186,6 @@ void MainWindow::watchScreens()
         m_reachTimer->start();
     });
     connect(qApp, &QGuiApplication::screenRemoved, m_reachTimer, qOverload<>(&QTimer::start));
-    bringWindowsIntoReach();
 }
 
 void MainWindow::bringWindowsIntoReach()
@@ -275,19 +271,11 @@ NoteWindow *MainWindow::openNote(const QString &path)
 void MainWindow::readNote(NoteWindow *note)
 {
     const auto reader = m_seams.readNote ? m_seams.readNote : NoteFile::load;
-    const QFuture<NoteFile::Contents> read =
-        QtConcurrent::run(SlowReads::pool(), reader, note->notePath());
-    if (SlowReads::finishedSoon(read)) {
-        showNote(note, read.result());
-        return;
-    }
-    auto *watcher = new QFutureWatcher<NoteFile::Contents>(note);
-    connect(watcher, &QFutureWatcherBase::finished, note, [this, note, watcher] {
-        watcher->deleteLater();
-        if (!m_shutDown && !note->isClosed())
-            showNote(note, watcher->result());
-    });
-    watcher->setFuture(read);
+    SlowReads::deliver(QtConcurrent::run(SlowReads::pool(), reader, note->notePath()), note,
+                       [this, note](const NoteFile::Contents &contents) {
+                           if (!m_shutDown && !note->isClosed())
+                               showNote(note, contents);
+                       });
 }
 
 void MainWindow::showNote(NoteWindow *note, const NoteFile::Contents &contents)
