@@ -38,6 +38,7 @@ QWebEngineProfile *sharedProfile()
  * A view of a pane's page. It shows only once its page has loaded: a page
  * that cannot be loaded, or whose renderer ended, leaves the pane a quiet
  * strip in the note's colours, and the pane loads it again when next shown.
+ * Its property "loading" says whether a load is under way.
  */
 extern "C" Q_DECL_EXPORT QWidget *quillnoteCreateWebView(QWidget *parent)
 {
@@ -45,7 +46,12 @@ extern "C" Q_DECL_EXPORT QWidget *quillnoteCreateWebView(QWidget *parent)
     auto *page = new PanePage(sharedProfile(), view);
     view->setPage(page);
     view->hide();
-    QObject::connect(page, &QWebEnginePage::loadFinished, view, &QWidget::setVisible);
+    QObject::connect(page, &QWebEnginePage::loadStarted, view,
+                     [view] { view->setProperty("loading", true); });
+    QObject::connect(page, &QWebEnginePage::loadFinished, view, [view](bool loaded) {
+        view->setProperty("loading", false);
+        view->setVisible(loaded);
+    });
     QObject::connect(page, &QWebEnginePage::renderProcessTerminated, view, &QWidget::hide);
     return view;
 }

@@ -1,27 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "webpane.h"
 
+#include "webpanepool.h"
+
 #include <QChildEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHideEvent>
 #include <QLibrary>
 #include <QLoggingCategory>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <QPainter>
 
 namespace {
 using ViewFactory = QWidget *(*)(QWidget *parent);
-
-bool runsAsAdministrator()
-{
-#ifdef Q_OS_UNIX
-    return ::geteuid() == 0;
-#else
-    return false;
-#endif
-}
 
 QtMessageHandler passOn = nullptr;
 
@@ -67,7 +58,18 @@ ViewFactory viewFactory()
 
 WebPane::WebPane(bool live, QWidget *parent) : QWidget(parent), m_live(live)
 {
+    static int panes = 0;
+    m_number = ++panes;
     setAcceptDrops(false);
+    if (m_live)
+        connect(WebPanePool::instance(), &WebPanePool::stillTaken, this,
+                qOverload<>(&QWidget::update));
+}
+
+WebPane::~WebPane()
+{
+    if (m_live)
+        WebPanePool::instance()->forget(this);
 }
 
 void WebPane::navigate(const QUrl &url)
@@ -77,13 +79,55 @@ void WebPane::navigate(const QUrl &url)
         m_view->setProperty("url", url);
 }
 
+void WebPane::host(QWidget *view)
+{
+    const bool showsPage = !view->isHidden();
+    m_view = view;
+    view->setParent(this);
+    view->setGeometry(rect());
+    refuseDrops(view);
+    if (view->property("url").toUrl() != m_url)
+        view->setProperty("url", m_url);
+    else if (showsPage)
+        view->show();
+    else
+        load();
+}
+
+QWidget *WebPane::giveUpView(QWidget *holder)
+{
+    QWidget *view = m_view;
+    m_view = nullptr;
+    const bool showsPage = !view->isHidden();
+    view->setParent(holder);
+    view->setVisible(showsPage);
+    letGo(view);
+    update();
+    return view;
+}
+
+// Sends the view to the pane's page again when it did not load, or its
+// renderer ended, and it is not loading now.
+void WebPane::load()
+{
+    if (m_view && m_view->isHidden() && m_url.isValid() && !m_view->property("loading").toBool())
+        m_view->setProperty("url", m_url);
+}
+
 void WebPane::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_live && !m_view)
-        createView();
-    else if (m_view && m_view->isHidden() && m_url.isValid())
-        m_view->setProperty("url", m_url); // a page that did not load, or whose renderer ended
+    if (!m_live)
+        return;
+    load();
+    WebPanePool::instance()->shown(this);
+}
+
+void WebPane::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (m_live && !event->spontaneous())
+        WebPanePool::instance()->hidden(this);
 }
 
 void WebPane::resizeEvent(QResizeEvent *event)
@@ -93,27 +137,36 @@ void WebPane::resizeEvent(QResizeEvent *event)
         m_view->setGeometry(rect());
 }
 
+void WebPane::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    if (m_live)
+        WebPanePool::instance()->entered(this);
+}
+
+void WebPane::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    if (m_live)
+        WebPanePool::instance()->left(this);
+}
+
+// Without a view, or while its view loads, the pane shows the page's still.
+void WebPane::paintEvent(QPaintEvent *)
+{
+    if (!m_live || (m_view && !m_view->isHidden()))
+        return;
+    const QPixmap still = WebPanePool::instance()->still(this);
+    if (!still.isNull())
+        QPainter(this).drawPixmap(0, 0, still);
+}
+
 QWidget *WebPane::createBrowserView(QWidget *parent)
 {
     return quietly([parent]() -> QWidget * {
         const ViewFactory factory = viewFactory();
         return factory ? factory(parent) : nullptr;
     });
-}
-
-void WebPane::createView()
-{
-    // The engine cannot sandbox its renderers for an administrator, and a
-    // remote page is never run without that: the pane stays a plain strip.
-    if (runsAsAdministrator())
-        return;
-    m_view = createBrowserView(this);
-    if (!m_view)
-        return;
-    refuseDrops(m_view);
-    m_view->setGeometry(rect());
-    if (m_url.isValid())
-        m_view->setProperty("url", m_url);
 }
 
 // The browser view takes dropped files as pages to open; a drop on the pane
@@ -125,6 +178,13 @@ void WebPane::refuseDrops(QObject *object)
     object->installEventFilter(this);
     for (QObject *child : object->children())
         refuseDrops(child);
+}
+
+void WebPane::letGo(QObject *object)
+{
+    object->removeEventFilter(this);
+    for (QObject *child : object->children())
+        letGo(child);
 }
 
 bool WebPane::eventFilter(QObject *watched, QEvent *event)

@@ -5,24 +5,34 @@
 #include <QWidget>
 
 /**
- * The web pane along a note's bottom edge. The browser view behind it comes
- * from a module loaded the first time a pane is shown, so hidden panes cost
- * nothing; until then the pane keeps the address it was sent to. Files dropped on the pane
- * are the note's, never the browser's. Without the browser (not built,
- * not found, turned off for tests, or the program run as an administrator,
- * where the engine cannot run sandboxed) the pane is a plain strip; so it
- * is while its page has not loaded.
+ * The web pane along a note's bottom edge. A pane the user works with holds
+ * one of the few live browser views of the program (WebPanePool); the others
+ * show a still picture of the page. The browser comes from a module loaded
+ * the first time a pane is shown, so hidden panes cost nothing; the pane
+ * keeps the address it was sent to and sends every view it gets there.
+ * Files dropped on the pane are the note's, never the browser's. Without the
+ * browser (not built, not found, turned off for tests, or the program run as
+ * an administrator, where the engine cannot run sandboxed) the pane is a
+ * plain strip; so it is while its page has not loaded.
  */
 class WebPane final : public QWidget
 {
     Q_OBJECT
 public:
     explicit WebPane(bool live, QWidget *parent = nullptr);
+    ~WebPane() override;
 
     void navigate(const QUrl &url);
     QUrl url() const { return m_url; }
     /** Whether the browser view exists yet. */
     bool hasView() const { return m_view != nullptr; }
+    /** The pane's number among the program's panes, from 1. */
+    int number() const { return m_number; }
+
+    /** Shows the page in @p view, a live view the pane holds from now on. */
+    void host(QWidget *view);
+    /** Hands the pane's view over to @p holder and returns it; the pane shows the still. */
+    QWidget *giveUpView(QWidget *holder);
 
     /**
      * A browser view from the module, with the refusals of a pane's page, or
@@ -33,14 +43,20 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createView();
     void refuseDrops(QObject *object);
+    void letGo(QObject *object);
+    void load();
 
     bool m_live;
+    int m_number;
     QUrl m_url;
     QWidget *m_view = nullptr;
 };

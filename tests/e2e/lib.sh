@@ -41,6 +41,7 @@ stop_desktop() {
         wait_until 10 bash -c "! kill -0 $pid" || kill -9 "$pid" 2>/dev/null || true
     done
     for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    [ -n "${e2e_user:-}" ] && { userdel -r "$e2e_user" >/dev/null 2>&1 || true; }
     [ -n "${work:-}" ] && rm -rf "$work"
 }
 
@@ -81,6 +82,26 @@ has_main_window() { [ -n "$(main_window)" ]; }
 
 start_app() {
     (cd "$app" && exec ./quillnote) >>"$work/app.log" 2>&1 &
+    app_pid=$!
+    pids+=("$app_pid")
+    wait_until 30 has_main_window || fail "the main window did not appear"
+}
+
+# start_app_as_user [NAME=VALUE...]: starts the program as a desktop user
+# does, with only these variables besides the display's: the browser engine
+# never runs for an administrator. As root, a user of this test runs it.
+start_app_as_user() {
+    local -a run=(env)
+    if [ "$(id -u)" -eq 0 ]; then
+        e2e_user=quillnote-e2e
+        id "$e2e_user" >/dev/null 2>&1 || useradd --create-home "$e2e_user"
+        chmod 755 "$work"
+        chown -R "$e2e_user" "$app"
+        install -d -m 700 -o "$e2e_user" "$work/runtime"
+        run=(runuser -u "$e2e_user" -- env -i HOME="$(getent passwd "$e2e_user" | cut -d: -f6)"
+            XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/bin:/bin DISPLAY="$DISPLAY")
+    fi
+    (cd "$app" && exec "${run[@]}" "$@" ./quillnote) >>"$work/app.log" 2>&1 &
     app_pid=$!
     pids+=("$app_pid")
     wait_until 30 has_main_window || fail "the main window did not appear"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Desktop tests of the real program. Usage: scenarios.sh SCENARIO QUILLNOTE DRAGSOURCE
+# Desktop tests of the real program.
+# Usage: scenarios.sh SCENARIO QUILLNOTE DRAGSOURCE PAGESERVER
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 scenario=$1
 QUILLNOTE=$2
 DRAGSOURCE=$3
+PAGESERVER=${4:-}
 
 font="ＭＳ Ｐゴシック"
 
@@ -480,6 +482,49 @@ sharp_at_twice_the_pixels() {
     close_main_window
     expect_note 1.dat "$fine"
     expect_note 2.dat "$coarse"
+}
+
+pixel_at() { convert "$work/screen.png" -crop "1x1+$1+$2" +repage -format '%[hex:p{0,0}]' info:; }
+panes_show_page() { shot && [ "$(pixel_at 250 275)" = 22AA77 ] && [ "$(pixel_at 650 275)" = 22AA77 ]; }
+opened() { cat "$work/opened" 2>/dev/null | wc -l; }
+
+# Every pane shows the page served on this machine, one live and the other
+# as a still picture; a pane the pointer enters is live: its link opens in the
+# desktop's browser.
+live_pane() {
+    start_desktop notray
+    # The browser module goes with the program, as it does when installed.
+    cp "$(dirname "$QUILLNOTE")/libquillnote_webengine.so" "$app/"
+    "$PAGESERVER" >"$work/port" 2>"$work/pageserver.log" &
+    pids+=($!)
+    wait_until 20 test -s "$work/port" || fail "the page server did not start"
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\necho "$1" >>%s/opened\n' "$work" >"$work/bin/xdg-open"
+    chmod 755 "$work/bin/xdg-open"
+    : >"$work/opened" && chmod 666 "$work/opened"
+    picture "$work/photo.png" 40 30 red
+    # Two notes of 200 × 200 pixels at 100,80 and 500,80: their panes show from 250 to 280.
+    local first="$work/photo.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,True,,"
+    local second="$work/photo.png,7500,1200,3000,3000,16777215,$font,9,0,False,False,True,,"
+    write_note 1.dat "$first"
+    write_note 2.dat "$second"
+    xdotool mousemove 640 900
+    start_app_as_user PATH="$work/bin:/usr/bin:/bin" \
+        QTWEBENGINE_CHROMIUM_FLAGS="--proxy-server=127.0.0.1:$(cat "$work/port")"
+    wait_until 40 panes_show_page || fail "the panes do not show the page: $(pixel_at 250 275) $(pixel_at 650 275)"
+    [ "$(opened)" = 0 ] || fail "a link opened by itself"
+    local x count=0
+    for x in 250 650; do
+        count=$((count + 1))
+        xdotool mousemove "$x" 275
+        wait_until 20 eval 'xdotool click 1; test "$(opened)" -ge $count' ||
+            fail "the pane at $x does not take the click"
+    done
+    [ "$(sort -u "$work/opened")" = http://quillnote.example/elsewhere ] || fail "opened: $(cat "$work/opened")"
+    panes_show_page || fail "a pane lost its page"
+    close_main_window
+    expect_note 1.dat "$first"
+    expect_note 2.dat "$second"
 }
 
 "$scenario"

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "platform/webpane.h"
+#include "support/pageserver.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -25,31 +24,6 @@ window.onload = () => {
         (error) => { document.title = ['done', confirmed, String(answer), String(opened), error.code].join(' '); });
 };
 </script></body></html>)";
-
-// Serves the hostile page at every address on 127.0.0.1.
-class PageServer final : public QTcpServer
-{
-public:
-    PageServer() { listen(QHostAddress::LocalHost); }
-    QUrl url(const QString &path) const
-    {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path));
-    }
-
-protected:
-    void incomingConnection(qintptr descriptor) override
-    {
-        auto *socket = new QTcpSocket(this);
-        socket->setSocketDescriptor(descriptor);
-        connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-            socket->readAll();
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n"
-                          "Content-Length: " +
-                          QByteArray::number(hostilePage.size()) + "\r\n\r\n" + hostilePage);
-            socket->disconnectFromHost();
-        });
-    }
-};
 
 // Where links would go in the desktop's browser.
 class Browser final : public QObject
@@ -79,7 +53,7 @@ void TestWebPane::init()
 
 void TestWebPane::pageShowsItselfAndNothingElse()
 {
-    PageServer server;
+    PageServer server(hostilePage);
     Browser browser;
     const auto unset =
         qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); });

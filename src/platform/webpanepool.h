@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "livepanes.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+
+#include <memory>
+
+class WebPane;
+
+/**
+ * The few live browser views that every web pane of the program shares.
+ * All panes show the same page: a pane the user works with (the pointer
+ * over it, the focus in it, or used lately) holds a live view, moved into
+ * it from the pane that had it longest unused; every other pane shows a
+ * still picture of the page, taken from a live view and shared by the
+ * panes of the same size. The first pane shown gets a view so that there
+ * is a picture to share. A view left without a pane waits, hidden, for the
+ * next; the views go when the last pane does.
+ */
+class WebPanePool final : public QObject
+{
+    Q_OBJECT
+public:
+    /** How many live views the program has at most. */
+    static constexpr int views = 3;
+
+    /** The program's pool; made on first use. */
+    static WebPanePool *instance();
+
+    void shown(WebPane *pane);
+    void hidden(WebPane *pane);
+    void entered(WebPane *pane);
+    void left(WebPane *pane);
+    /** @p pane is going: its view waits for another pane. */
+    void forget(WebPane *pane);
+
+    /** The still picture for a pane of @p pane's size; null while there is none. */
+    QPixmap still(const QWidget *pane) const;
+
+signals:
+    /** A new still picture was taken; the panes without a view show it. */
+    void stillTaken();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit WebPanePool(QObject *parent);
+
+    void give(WebPane *pane, int gaveWay);
+    QWidget *freeView();
+    void park(WebPane *pane);
+    void takeStill(QWidget *view);
+    void focusMoved(QWidget *now);
+
+    LivePanes m_rules{views};
+    QHash<int, QPointer<WebPane>> m_panes;
+    QList<QPointer<QWidget>> m_views;
+    std::unique_ptr<QWidget> m_parking;
+    QList<QPixmap> m_stills;
+};
