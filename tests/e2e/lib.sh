@@ -87,21 +87,26 @@ start_app() {
     wait_until 30 has_main_window || fail "the main window did not appear"
 }
 
-# start_app_as_user [NAME=VALUE...]: starts the program as a desktop user
-# does, with only these variables besides the display's: the browser engine
-# never runs for an administrator. As root, a user of this test runs it.
+# desktop_user NAME: sets as_user to the command that runs a program as a
+# desktop user does, with only the variables given to it besides the
+# display's: the browser engine never runs for an administrator. As root,
+# user NAME is made for the run (and removed with the desktop).
+desktop_user() {
+    as_user=(env)
+    [ "$(id -u)" -eq 0 ] || return 0
+    e2e_user=$1
+    id "$e2e_user" >/dev/null 2>&1 || useradd --create-home "$e2e_user"
+    chmod 755 "$work"
+    [ -d "$app" ] && chown -R "$e2e_user" "$app"
+    install -d -m 700 -o "$e2e_user" "$work/runtime"
+    as_user=(runuser -u "$e2e_user" -- env -i HOME="$(getent passwd "$e2e_user" | cut -d: -f6)"
+        XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/bin:/bin DISPLAY="$DISPLAY")
+}
+
+# start_app_as_user [NAME=VALUE...]: starts the program as a desktop user.
 start_app_as_user() {
-    local -a run=(env)
-    if [ "$(id -u)" -eq 0 ]; then
-        e2e_user=quillnote-e2e
-        id "$e2e_user" >/dev/null 2>&1 || useradd --create-home "$e2e_user"
-        chmod 755 "$work"
-        chown -R "$e2e_user" "$app"
-        install -d -m 700 -o "$e2e_user" "$work/runtime"
-        run=(runuser -u "$e2e_user" -- env -i HOME="$(getent passwd "$e2e_user" | cut -d: -f6)"
-            XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/bin:/bin DISPLAY="$DISPLAY")
-    fi
-    (cd "$app" && exec "${run[@]}" "$@" ./quillnote) >>"$work/app.log" 2>&1 &
+    desktop_user quillnote-e2e
+    (cd "$app" && exec "${as_user[@]}" "$@" ./quillnote) >>"$work/app.log" 2>&1 &
     app_pid=$!
     pids+=("$app_pid")
     wait_until 30 has_main_window || fail "the main window did not appear"
