@@ -40,6 +40,6 @@ for page in unreachable served; do
         n=$(value "$key" "$work/notes" | median)
         awk -v k="$key" -v n="$n" -v p="$p" 'BEGIN { printf "  %-9s %8s / %8s = %.2f\n", k, n, p, n / p }'
     done
-    echo "  live_ms   $(value live_ms "$work/notes" | median) (longest of five panes, median of rounds)"
-    echo "  pss_mib after five panes went live: $(value pss_after_mib "$work/notes" | median)"
+    echo "  live_ms   $(value live_ms "$work/notes" | median) (longest of 30 panes, median of rounds)"
+    echo "  pss_mib after 30 panes went live: $(value pss_after_mib "$work/notes" | median)"
 done

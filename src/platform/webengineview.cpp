@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QWebEngineDownloadRequest>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -18,6 +19,9 @@ Q_DECL_IMPORT void initialize();
 }
 
 namespace {
+// Chromium's error for a load that was cancelled.
+constexpr int aborted = -3;
+
 // Every pane shares one profile that keeps nothing on disk and downloads nothing.
 QWebEngineProfile *sharedProfile()
 {
@@ -46,12 +50,17 @@ extern "C" Q_DECL_EXPORT QWidget *quillnoteCreateWebView(QWidget *parent)
     auto *page = new PanePage(sharedProfile(), view);
     view->setPage(page);
     view->hide();
-    QObject::connect(page, &QWebEnginePage::loadStarted, view,
-                     [view] { view->setProperty("loading", true); });
-    QObject::connect(page, &QWebEnginePage::loadFinished, view, [view](bool loaded) {
-        view->setProperty("loading", false);
-        view->setVisible(loaded);
-    });
+    QObject::connect(
+        page, &QWebEnginePage::loadingChanged, view, [view](const QWebEngineLoadingInfo &load) {
+            view->setProperty("loading", load.status() == QWebEngineLoadingInfo::LoadStartedStatus);
+            if (load.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+                view->show();
+            // A navigation the pane refused (a link clicked, say) is stopped or
+            // aborted: the page it was on stays.
+            else if (load.status() == QWebEngineLoadingInfo::LoadFailedStatus &&
+                     load.errorCode() != aborted)
+                view->hide();
+        });
     QObject::connect(page, &QWebEnginePage::renderProcessTerminated, view, &QWidget::hide);
     return view;
 }

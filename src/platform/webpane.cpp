@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "webpane.h"
 
+#include "liveview.h"
 #include "webpanepool.h"
 
 #include <QChildEvent>
@@ -76,31 +77,24 @@ void WebPane::navigate(const QUrl &url)
 {
     m_url = url;
     if (m_view)
-        m_view->setProperty("url", url);
+        m_view->load(url);
 }
 
-void WebPane::host(QWidget *view)
+void WebPane::host(LiveView *view)
 {
-    const bool showsPage = !view->isHidden();
     m_view = view;
-    view->setParent(this);
-    view->setGeometry(rect());
     refuseDrops(view);
-    if (view->property("url").toUrl() != m_url)
-        view->setProperty("url", m_url);
-    else if (showsPage)
-        view->show();
-    else
-        load();
+    if (view->url() != m_url)
+        view->load(m_url);
+    view->embed(this);
+    load();
 }
 
-QWidget *WebPane::giveUpView(QWidget *holder)
+LiveView *WebPane::giveUpView()
 {
-    QWidget *view = m_view;
+    LiveView *view = m_view;
     m_view = nullptr;
-    const bool showsPage = !view->isHidden();
-    view->setParent(holder);
-    view->setVisible(showsPage);
+    view->leave();
     letGo(view);
     update();
     return view;
@@ -110,8 +104,8 @@ QWidget *WebPane::giveUpView(QWidget *holder)
 // renderer ended, and it is not loading now.
 void WebPane::load()
 {
-    if (m_view && m_view->isHidden() && m_url.isValid() && !m_view->property("loading").toBool())
-        m_view->setProperty("url", m_url);
+    if (m_view && !m_view->showsPage() && m_url.isValid() && !m_view->isLoading())
+        m_view->load(m_url);
 }
 
 void WebPane::showEvent(QShowEvent *event)
@@ -130,11 +124,18 @@ void WebPane::hideEvent(QHideEvent *event)
         WebPanePool::instance()->hidden(this);
 }
 
+void WebPane::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_view)
+        m_view->follow();
+}
+
 void WebPane::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_view)
-        m_view->setGeometry(rect());
+        m_view->follow();
 }
 
 void WebPane::enterEvent(QEnterEvent *event)
@@ -154,7 +155,7 @@ void WebPane::leaveEvent(QEvent *event)
 // Without a view, or while its view loads, the pane shows the page's still.
 void WebPane::paintEvent(QPaintEvent *)
 {
-    if (!m_live || (m_view && !m_view->isHidden()))
+    if (!m_live || (m_view && m_view->showsPage()))
         return;
     const QPixmap still = WebPanePool::instance()->still(this);
     if (!still.isNull())

@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class LiveView;
+
 /**
  * The web pane along a note's bottom edge. A pane the user works with holds
  * one of the few live browser views of the program (WebPanePool); the others
@@ -26,13 +28,15 @@ public:
     QUrl url() const { return m_url; }
     /** Whether the browser view exists yet. */
     bool hasView() const { return m_view != nullptr; }
+    /** The live view the pane holds, or null. */
+    const LiveView *view() const { return m_view; }
     /** The pane's number among the program's panes, from 1. */
     int number() const { return m_number; }
 
     /** Shows the page in @p view, a live view the pane holds from now on. */
-    void host(QWidget *view);
-    /** Hands the pane's view over to @p holder and returns it; the pane shows the still. */
-    QWidget *giveUpView(QWidget *holder);
+    void host(LiveView *view);
+    /** Gives up the pane's view, hidden, and returns it; the pane shows the still. */
+    LiveView *giveUpView();
 
     /**
      * A browser view from the module, with the refusals of a pane's page, or
@@ -44,6 +48,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -58,5 +63,5 @@ private:
     bool m_live;
     int m_number;
     QUrl m_url;
-    QWidget *m_view = nullptr;
+    LiveView *m_view = nullptr;
 };

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "webpanepool.h"
 
+#include "liveview.h"
 #include "webpane.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QTimer>
 
 #ifdef Q_OS_UNIX
@@ -75,7 +75,8 @@ void WebPanePool::forget(WebPane *pane)
     hidden(pane);
     m_panes.remove(pane->number());
     if (m_panes.isEmpty()) {
-        m_parking.reset(); // and every view with it
+        for (const QPointer<LiveView> &view : std::as_const(m_views))
+            delete view;
         m_views.clear();
     }
 }
@@ -96,27 +97,44 @@ void WebPanePool::give(WebPane *pane, int gaveWay)
         return;
     if (WebPane *from = m_panes.value(gaveWay))
         park(from);
-    if (QWidget *view = freeView())
+    if (LiveView *view = freeView())
         pane->host(view);
 }
 
-QWidget *WebPanePool::freeView()
+LiveView *WebPanePool::freeView()
 {
     m_views.removeAll(nullptr);
-    if (!m_parking)
-        m_parking = std::make_unique<QWidget>();
-    for (const QPointer<QWidget> &view : std::as_const(m_views))
-        if (view->parentWidget() == m_parking.get())
+    for (const QPointer<LiveView> &view : std::as_const(m_views))
+        if (!view->pane())
             return view;
     // The engine cannot sandbox its renderers for an administrator, and a
     // remote page is never run without that: the panes stay plain strips.
     if (m_views.size() >= views || runsAsAdministrator())
         return nullptr;
-    QWidget *view = WebPane::createBrowserView(m_parking.get());
-    if (view) {
-        view->installEventFilter(this);
-        m_views.append(view);
-    }
+    return newView();
+}
+
+LiveView *WebPanePool::newView()
+{
+    LiveView *view = LiveView::create();
+    if (!view)
+        return nullptr;
+    m_views.append(view);
+    // The page's picture is the still once the view has drawn it.
+    connect(view, &LiveView::pageShown, view, [this, view] {
+        QTimer::singleShot(drawnAfterMs, view, [this, view] { takeStill(view); });
+    });
+    const auto paneOf = [view] {
+        return qobject_cast<WebPane *>(view->pane());
+    };
+    connect(view, &LiveView::pointerEntered, this, [this, paneOf] {
+        if (WebPane *pane = paneOf())
+            entered(pane);
+    });
+    connect(view, &LiveView::pointerLeft, this, [this, paneOf] {
+        if (WebPane *pane = paneOf())
+            left(pane);
+    });
     return view;
 }
 
@@ -126,15 +144,15 @@ void WebPanePool::park(WebPane *pane)
 {
     if (!pane->hasView())
         return;
-    QWidget *view = pane->giveUpView(m_parking.get());
-    takeStill(view);
+    takeStill(pane->view()); // while it shows
+    pane->giveUpView();
 }
 
-void WebPanePool::takeStill(QWidget *view)
+void WebPanePool::takeStill(const LiveView *view)
 {
-    if (view->isHidden() || view->size().isEmpty())
+    if (!view->isVisible())
         return;
-    const QPixmap still = view->grab();
+    const QPixmap still = view->view()->grab();
     const auto same = [&still](const QPixmap &kept) {
         return fits(kept, still.deviceIndependentSize().toSize(), still.devicePixelRatio());
     };
@@ -151,25 +169,13 @@ void WebPanePool::takeStill(QWidget *view)
 
 void WebPanePool::focusMoved(QWidget *now)
 {
-    WebPane *pane = nullptr;
-    for (QWidget *widget = now; widget && !pane; widget = widget->parentWidget())
-        pane = qobject_cast<WebPane *>(widget);
-    if (!pane || !m_panes.contains(pane->number())) {
+    LiveView *view = nullptr;
+    for (QWidget *widget = now; widget && !view; widget = widget->parentWidget())
+        view = qobject_cast<LiveView *>(widget);
+    auto *pane = view ? qobject_cast<WebPane *>(view->pane()) : nullptr;
+    if (!pane) {
         m_rules.focused(0);
         return;
     }
     give(pane, m_rules.focused(pane->number()));
-}
-
-bool WebPanePool::eventFilter(QObject *watched, QEvent *event)
-{
-    // A view shows once its page has loaded: its picture is then the still.
-    if (event->type() == QEvent::Show) {
-        auto *view = static_cast<QWidget *>(watched);
-        QTimer::singleShot(drawnAfterMs, view, [this, view] {
-            if (view->parentWidget() != m_parking.get())
-                takeStill(view);
-        });
-    }
-    return QObject::eventFilter(watched, event);
 }

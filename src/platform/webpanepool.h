@@ -8,8 +8,7 @@
 #include <QPixmap>
 #include <QPointer>
 
-#include <memory>
-
+class LiveView;
 class WebPane;
 
 /**
@@ -46,21 +45,18 @@ signals:
     /** A new still picture was taken; the panes without a view show it. */
     void stillTaken();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     explicit WebPanePool(QObject *parent);
 
     void give(WebPane *pane, int gaveWay);
-    QWidget *freeView();
+    LiveView *freeView();
+    LiveView *newView();
     void park(WebPane *pane);
-    void takeStill(QWidget *view);
+    void takeStill(const LiveView *view);
     void focusMoved(QWidget *now);
 
     LivePanes m_rules{views};
     QHash<int, QPointer<WebPane>> m_panes;
-    QList<QPointer<QWidget>> m_views;
-    std::unique_ptr<QWidget> m_parking;
+    QList<QPointer<LiveView>> m_views;
     QList<QPixmap> m_stills;
 };

@@ -521,7 +521,7 @@ live_pane() {
             fail "the pane at $x does not take the click"
     done
     [ "$(sort -u "$work/opened")" = http://quillnote.example/elsewhere ] || fail "opened: $(cat "$work/opened")"
-    panes_show_page || fail "a pane lost its page"
+    panes_show_page || fail "a pane lost its page: $(pixel_at 250 275) $(pixel_at 650 275)"
     close_main_window
     expect_note 1.dat "$first"
     expect_note 2.dat "$second"

@@ -74,6 +74,8 @@ void TestWebPane::pageShowsItselfAndNothingElse()
     view->page()->runJavaScript(QStringLiteral("document.getElementById('link').click()"));
     QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 1, 10000);
     QCOMPARE(browser.opened[0], server.url(QStringLiteral("/elsewhere")));
+    QTest::qWait(300);
+    QVERIFY(view->isVisible());
     // Nor can the page's script send the pane elsewhere.
     view->page()->runJavaScript(QStringLiteral("window.location.replace('/away')"));
     QTest::qWait(500);
