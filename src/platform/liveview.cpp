@@ -3,7 +3,9 @@
 
 #include "webpane.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QWindow>
 
 LiveView *LiveView::create()
@@ -30,6 +32,7 @@ void LiveView::embed(QWidget *pane)
     note->winId();
     winId();
     windowHandle()->setParent(note->windowHandle());
+    windowHandle()->installEventFilter(this);
     note->installEventFilter(this);
     follow();
     showIfPage();
@@ -48,6 +51,10 @@ void LiveView::follow()
 
 void LiveView::leave()
 {
+    if (m_pane && m_pane->hasFocus()) {
+        QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
+        passOn(&out);
+    }
     if (m_pane)
         m_pane->window()->removeEventFilter(this);
     m_pane = nullptr;
@@ -66,9 +73,28 @@ void LiveView::showIfPage()
 
 // The browser shows the view when its page has loaded and hides it when the
 // page did not load or its renderer ended: the window follows.
+// The browser takes its keys from the widget that has the focus in it.
+QWidget *LiveView::keyTarget() const
+{
+    return m_view->focusProxy() ? m_view->focusProxy() : m_view;
+}
+
+void LiveView::passOn(QEvent *event)
+{
+    QCoreApplication::sendEvent(keyTarget(), event);
+}
+
+QVariant LiveView::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    return keyTarget()->inputMethodQuery(query);
+}
+
 bool LiveView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_pane && watched == m_pane->window() && event->type() == QEvent::Resize)
+    // A click on the page, before the page has it, gives the keys to the pane.
+    if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress && m_pane)
+        m_pane->setFocus(Qt::MouseFocusReason);
+    else if (m_pane && watched == m_pane->window() && event->type() == QEvent::Resize)
         follow();
     else if (watched == m_view && event->type() == QEvent::ShowToParent) {
         showIfPage();

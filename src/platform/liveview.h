@@ -10,8 +10,10 @@
  * note's window, over the note's web pane, as a child window. So the note's
  * window goes on drawing as a plain window: a window that held a browser
  * view itself would keep a graphics context for good, megabytes for every
- * note the pointer ever crossed. The view shows only once its page has
- * loaded; until then, and away from a pane, its window is hidden.
+ * note the pointer ever crossed. A child window of another top-level
+ * widget gets no keys: a click on the page gives the focus to the pane,
+ * which hands its keys and focus on to the view. The view shows only once
+ * its page has loaded; until then, and away from a pane, its window is hidden.
  */
 class LiveView final : public QWidget
 {
@@ -35,6 +37,9 @@ public:
     void follow();
     /** Leaves the pane's window, hidden. */
     void leave();
+    /** Hands @p event, a key, input method or focus event of the pane, to the page. */
+    void passOn(QEvent *event);
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const;
 
 signals:
     /** The page loaded and shows. */
@@ -50,6 +55,7 @@ protected:
 private:
     explicit LiveView(QWidget *view);
     void showIfPage();
+    QWidget *keyTarget() const;
 
     QWidget *m_view;
     QPointer<QWidget> m_pane;

@@ -62,6 +62,7 @@ WebPane::WebPane(bool live, QWidget *parent) : QWidget(parent), m_live(live)
     static int panes = 0;
     m_number = ++panes;
     setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled);
     if (m_live)
         connect(WebPanePool::instance(), &WebPanePool::stillTaken, this,
                 qOverload<>(&QWidget::update));
@@ -106,6 +107,33 @@ void WebPane::load()
 {
     if (m_view && !m_view->showsPage() && m_url.isValid() && !m_view->isLoading())
         m_view->load(m_url);
+}
+
+// The pane has the focus for its live view, whose window gets no keys: its
+// keys, input and focus go on to the view.
+bool WebPane::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (m_view) {
+            m_view->passOn(event);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+QVariant WebPane::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    return m_view ? m_view->inputMethodQuery(query) : QWidget::inputMethodQuery(query);
 }
 
 void WebPane::showEvent(QShowEvent *event)

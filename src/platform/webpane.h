@@ -45,7 +45,10 @@ public:
      */
     static QWidget *createBrowserView(QWidget *parent);
 
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void moveEvent(QMoveEvent *event) override;

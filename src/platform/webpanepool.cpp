@@ -12,8 +12,10 @@
 #endif
 
 namespace {
-// A view's still is taken this long after it shows its page, once it has drawn it.
-constexpr int drawnAfterMs = 300;
+// A view's still is taken this long after it shows its page, once it has
+// drawn it, and again when the page has drawn what comes later (its form
+// fields, say).
+constexpr int drawnAfterMs[] = {300, 1500};
 
 bool runsAsAdministrator()
 {
@@ -122,7 +124,8 @@ LiveView *WebPanePool::newView()
     m_views.append(view);
     // The page's picture is the still once the view has drawn it.
     connect(view, &LiveView::pageShown, view, [this, view] {
-        QTimer::singleShot(drawnAfterMs, view, [this, view] { takeStill(view); });
+        for (const int ms : drawnAfterMs)
+            QTimer::singleShot(ms, view, [this, view] { takeStill(view); });
     });
     const auto paneOf = [view] {
         return qobject_cast<WebPane *>(view->pane());
@@ -167,13 +170,11 @@ void WebPanePool::takeStill(const LiveView *view)
     emit stillTaken();
 }
 
+// A pane has the focus while the user types into its page.
 void WebPanePool::focusMoved(QWidget *now)
 {
-    LiveView *view = nullptr;
-    for (QWidget *widget = now; widget && !view; widget = widget->parentWidget())
-        view = qobject_cast<LiveView *>(widget);
-    auto *pane = view ? qobject_cast<WebPane *>(view->pane()) : nullptr;
-    if (!pane) {
+    auto *pane = qobject_cast<WebPane *>(now);
+    if (!pane || !m_panes.contains(pane->number())) {
         m_rules.focused(0);
         return;
     }

@@ -522,8 +522,16 @@ live_pane() {
     done
     [ "$(sort -u "$work/opened")" = http://quillnote.example/elsewhere ] || fail "opened: $(cat "$work/opened")"
     panes_show_page || fail "a pane lost its page: $(pixel_at 250 275) $(pixel_at 650 275)"
+    # Keys go to the page clicked, and back to the note when its memo is clicked.
+    xdotool mousemove 250 275 click 1
+    wait_until 10 eval 'xdotool key x; shot; [ "$(pixel_at 250 275)" = FF00FF ]' ||
+        fail "the page takes no keys: $(pixel_at 250 275)"
+    xdotool mousemove 200 232 click 1
+    sleep 0.3
+    xdotool type ok
+    xdotool mousemove 200 150 click 1
     close_main_window
-    expect_note 1.dat "$first"
+    expect_note 1.dat "${first%,}ok,"
     expect_note 2.dat "$second"
 }
 
