@@ -71,8 +71,6 @@ void LiveView::showIfPage()
         m_pane->update();
 }
 
-// The browser shows the view when its page has loaded and hides it when the
-// page did not load or its renderer ended: the window follows.
 // The browser takes its keys from the widget that has the focus in it.
 QWidget *LiveView::keyTarget() const
 {
@@ -89,6 +87,8 @@ QVariant LiveView::inputMethodQuery(Qt::InputMethodQuery query) const
     return keyTarget()->inputMethodQuery(query);
 }
 
+// The browser shows the view when its page has loaded and hides it when the
+// page did not load or its renderer ended: the window follows.
 bool LiveView::eventFilter(QObject *watched, QEvent *event)
 {
     // A click on the page, before the page has it, gives the keys to the pane.
