@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "liveview.h"
 
-#include "webpane.h"
+#include "browsermodule.h"
 
+#include <QChildEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -11,12 +12,12 @@
 LiveView *LiveView::create()
 {
     auto *view = new LiveView(nullptr);
-    view->m_view = WebPane::createBrowserView(view);
+    view->m_view = BrowserModule::createView(view);
     if (!view->m_view) {
         delete view;
         return nullptr;
     }
-    view->m_view->installEventFilter(view);
+    view->refuseDrops(view->m_view);
     return view;
 }
 
@@ -87,22 +88,59 @@ QVariant LiveView::inputMethodQuery(Qt::InputMethodQuery query) const
     return keyTarget()->inputMethodQuery(query);
 }
 
-// The browser shows the view when its page has loaded and hides it when the
-// page did not load or its renderer ended: the window follows.
+// The browser view takes dropped files as pages to open; a drop on it must
+// reach the note instead, so neither the view nor its inner widgets accept drops.
+void LiveView::refuseDrops(QObject *object)
+{
+    if (auto *widget = qobject_cast<QWidget *>(object))
+        widget->setAcceptDrops(false);
+    object->installEventFilter(this);
+    for (QObject *child : object->children())
+        refuseDrops(child);
+}
+
 bool LiveView::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool inView =
+        watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this;
+    if (inView)
+        return browserEvent(watched, event) || QWidget::eventFilter(watched, event);
     // A click on the page, before the page has it, gives the keys to the pane.
     if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress && m_pane)
         m_pane->setFocus(Qt::MouseFocusReason);
     else if (m_pane && watched == m_pane->window() && event->type() == QEvent::Resize)
         follow();
-    else if (watched == m_view && event->type() == QEvent::ShowToParent) {
-        showIfPage();
-        emit pageShown();
-    } else if (watched == m_view && event->type() == QEvent::HideToParent) {
-        showIfPage();
-    }
     return QWidget::eventFilter(watched, event);
+}
+
+// Events of the browser view and its inner widgets: new inner widgets refuse
+// drops too, and an inner widget that still takes one hands it to the note.
+// The browser shows the view when its page has loaded and hides it when the
+// page did not load or its renderer ended: the window follows.
+bool LiveView::browserEvent(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        refuseDrops(static_cast<QChildEvent *>(event)->child());
+        return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        if (m_pane)
+            QCoreApplication::sendEvent(m_pane->window(), event);
+        return true;
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        if (watched == m_view) {
+            showIfPage();
+            if (event->type() == QEvent::ShowToParent)
+                emit pageShown();
+        }
+        return false;
+    default:
+        return false;
+    }
 }
 
 void LiveView::enterEvent(QEnterEvent *event)

@@ -55,6 +55,8 @@ protected:
 private:
     explicit LiveView(QWidget *view);
     void showIfPage();
+    void refuseDrops(QObject *object);
+    bool browserEvent(QObject *watched, QEvent *event);
     QWidget *keyTarget() const;
 
     QWidget *m_view;

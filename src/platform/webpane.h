@@ -26,7 +26,7 @@ public:
 
     void navigate(const QUrl &url);
     QUrl url() const { return m_url; }
-    /** Whether the browser view exists yet. */
+    /** Whether the pane holds a live view. */
     bool hasView() const { return m_view != nullptr; }
     /** The live view the pane holds, or null. */
     const LiveView *view() const { return m_view; }
@@ -37,13 +37,6 @@ public:
     void host(LiveView *view);
     /** Gives up the pane's view, hidden, and returns it; the pane shows the still. */
     LiveView *giveUpView();
-
-    /**
-     * A browser view from the module, with the refusals of a pane's page, or
-     * null without the module. It loads the engine whoever runs the program:
-     * panes never ask for one when the program runs as an administrator.
-     */
-    static QWidget *createBrowserView(QWidget *parent);
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -56,11 +49,8 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void refuseDrops(QObject *object);
-    void letGo(QObject *object);
     void load();
 
     bool m_live;

@@ -19,25 +19,20 @@ dpkg-query -W -f='${Status}' quillnote 2>/dev/null | contains 'install ok instal
 
 remove_all() {
     dpkg --purge quillnote >/dev/null 2>&1 || true
-    userdel -r "$user" >/dev/null 2>&1 || true
-    stop_desktop
+    stop_desktop # and the user
 }
 start_desktop
 trap remove_all EXIT
 # apt-get, unlike dpkg -i, fetches what the package depends on.
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb" \
     >"$work/install.log" 2>&1 || fail "the package does not install"
-useradd --create-home --shell /bin/bash "$user"
+desktop_user "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
-chmod 755 "$work"
 photo="$work/photo.png"
 picture "$photo" 40 30 red
 chmod 644 "$photo"
 
-runtime="$work/runtime"
-install -d -m 700 -o "$user" "$runtime"
-runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$runtime" \
-    /usr/bin/quillnote >>"$work/app.log" 2>&1 &
+"${as_user[@]}" /usr/bin/quillnote >>"$work/app.log" 2>&1 &
 app_pid=$!
 pids+=("$app_pid")
 wait_until 30 has_main_window || fail "the installed program shows no main window"

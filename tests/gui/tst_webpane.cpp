@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/webpane.h"
+#include "platform/browsermodule.h"
 #include "support/pageserver.h"
 
 #include <QApplication>
@@ -60,7 +60,7 @@ void TestWebPane::pageShowsItselfAndNothingElse()
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
     QWidget window;
     window.resize(400, 300);
-    auto *view = qobject_cast<QWebEngineView *>(WebPane::createBrowserView(&window));
+    auto *view = qobject_cast<QWebEngineView *>(BrowserModule::createView(&window));
     QVERIFY(view);
     view->resize(400, 300);
     window.show();
@@ -87,7 +87,7 @@ void TestWebPane::unreachablePageLeavesAQuietStrip()
 {
     QWidget window;
     window.resize(400, 300);
-    auto *view = qobject_cast<QWebEngineView *>(WebPane::createBrowserView(&window));
+    auto *view = qobject_cast<QWebEngineView *>(BrowserModule::createView(&window));
     QVERIFY(view);
     window.show();
     QSignalSpy finished(view->page(), &QWebEnginePage::loadFinished);
