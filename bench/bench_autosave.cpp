@@ -5,9 +5,9 @@
 // which must write nothing. Prints the note files written per second and
 // the program's processor time for each, and their ratio.
 // Run on an X server: bench_autosave [SECONDS] [IDLE_SECONDS]
-#include "notes/memoedit.h"
-#include "notes/memolabel.h"
-#include "platform/desktopsetup.h"
+#include "ui/desktop/desktopsetup.h"
+#include "ui/note/memoedit.h"
+#include "ui/note/memolabel.h"
 
 #include "benchnotes.h"
 

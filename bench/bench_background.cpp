@@ -5,7 +5,7 @@
 // runs in a process of its own; each prints its PSS in MiB, peak and once
 // the notes have settled, and its ratio to the baseline's.
 // Run on an X server: bench_background
-#include "platform/desktopsetup.h"
+#include "ui/desktop/desktopsetup.h"
 
 #include "benchnotes.h"
 #include "peakmemory.h"

@@ -8,9 +8,9 @@
 // user event followed by everything it queued (layout and paint), during
 // which the window cannot answer.
 // Run on an X server: bench_memo [BYTES [KIND...]], KIND one of words, lines, unbroken.
-#include "notes/memoedit.h"
-#include "notes/memolabel.h"
-#include "platform/desktopsetup.h"
+#include "ui/desktop/desktopsetup.h"
+#include "ui/note/memoedit.h"
+#include "ui/note/memolabel.h"
 
 #include "benchnotes.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Reads and writes 10,000 note files and compares reading them with a bare
 // QFile::readAll of the same files in the same run.
-#include "notes/notefile.h"
-#include "notes/notestate.h"
+#include "core/record/notestate.h"
+#include "core/storage/notefile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // Memory under use: 101 notes, then rounds of 1,000 drags and 100 menu
 // commands; prints the resident memory after each round. Growth after the
 // first round would be a leak. Run on an X server: bench_soak [ROUNDS]
-#include "platform/desktopsetup.h"
+#include "ui/desktop/desktopsetup.h"
 
 #include "benchnotes.h"
 #include "procmemory.h"

@@ -6,8 +6,8 @@
 // long start-up took and the longest the event loop went unanswered from the
 // start to three seconds later, in milliseconds.
 // Run on an X server: bench_stall
-#include "platform/desktopsetup.h"
-#include "platform/pictureloader.h"
+#include "core/reads/pictureloader.h"
+#include "ui/desktop/desktopsetup.h"
 
 #include "benchnotes.h"
 

@@ -5,14 +5,14 @@
 //   bench_startup tile               one paint of a 3000 × 3000 twips note tiled with 1 × 1 pixels
 // Each prints "name value" lines: milliseconds since the process started and
 // the peak proportional set size in KiB.
-#include "notes/notestate.h"
-#include "notes/notesurface.h"
-#include "notes/notewindow.h"
-#include "notes/pictureview.h"
-#include "platform/desktopseams.h"
-#include "platform/desktopsetup.h"
-#include "platform/pictureloader.h"
-#include "shell/mainwindow.h"
+#include "core/reads/pictureloader.h"
+#include "core/record/notestate.h"
+#include "ui/desktop/desktopseams.h"
+#include "ui/desktop/desktopsetup.h"
+#include "ui/note/notesurface.h"
+#include "ui/note/notewindow.h"
+#include "ui/note/pictureview.h"
+#include "ui/shell/mainwindow.h"
 
 #include "peakmemory.h"
 

@@ -8,13 +8,13 @@
 // Last, the memory two seconds after that ("pss_after_mib"): a note that
 // held a live view costs nothing after it.
 // Run on an X server as an ordinary user: bench_webpanes
-#include "platform/liveview.h"
-#include "platform/webpane.h"
+#include "ui/webpane/liveview.h"
+#include "ui/webpane/webpane.h"
 
 #include "benchnotes.h"
 #include "panesettling.h"
 
-#include "platform/desktopsetup.h"
+#include "ui/desktop/desktopsetup.h"
 
 #include <QCursor>
 

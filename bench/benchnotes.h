@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "notes/notemenu.h"
-#include "notes/notestate.h"
-#include "notes/notewindow.h"
-#include "platform/desktopseams.h"
-#include "platform/pickerbackend.h"
-#include "shell/mainwindow.h"
+#include "core/record/notestate.h"
+#include "ui/desktop/desktopseams.h"
+#include "ui/desktop/pickerbackend.h"
+#include "ui/note/notemenu.h"
+#include "ui/note/notewindow.h"
+#include "ui/shell/mainwindow.h"
 
 #include <QFile>
 #include <QImage>

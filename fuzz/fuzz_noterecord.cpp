@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: note file bytes through the reader, every converter and
 // the writer. A record written and read again must be the same record.
-#include "notes/notefield.h"
-#include "notes/noterecord.h"
+#include "core/record/notefield.h"
+#include "core/record/noterecord.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: bytes as a picture file, through the header probe and a
 // decode at note size, as a note's load does.
-#include "platform/pictureloader.h"
+#include "core/reads/pictureloader.h"
 
 #include <QFile>
 #include <QGuiApplication>

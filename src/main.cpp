@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "notes/notestate.h"
-#include "platform/desktopseams.h"
-#include "platform/desktopsetup.h"
-#include "platform/notesfolder.h"
-#include "platform/picturepool.h"
-#include "shell/mainwindow.h"
+#include "core/reads/picturepool.h"
+#include "core/record/notestate.h"
+#include "core/storage/notesfolder.h"
+#include "ui/desktop/desktopseams.h"
+#include "ui/desktop/desktopsetup.h"
+#include "ui/shell/mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

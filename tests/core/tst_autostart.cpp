@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/autostart.h"
+#include "core/storage/autostart.h"
 
 #include <QFile>
 #include <QTemporaryDir>

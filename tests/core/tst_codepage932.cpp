@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/codepage932.h"
+#include "core/record/codepage932.h"
 
 #include <QTest>
 

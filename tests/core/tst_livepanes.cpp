@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/livepanes.h"
+#include "core/rules/livepanes.h"
 
 #include <QTest>
 

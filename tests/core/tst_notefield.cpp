@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "notes/notefield.h"
+#include "core/record/notefield.h"
 
 #include <QLocale>
 #include <QTest>

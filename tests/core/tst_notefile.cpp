@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "notes/notefile.h"
-#include "notes/notestate.h"
-#include "platform/notesfolder.h"
+#include "core/record/notestate.h"
+#include "core/storage/notefile.h"
+#include "core/storage/notesfolder.h"
 #include "support/fulldisk.h"
 
 #include <QDateTime>

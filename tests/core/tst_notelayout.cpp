@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "notes/notelayout.h"
-#include "notes/resizeborder.h"
-#include "notes/tileplan.h"
-#include "platform/screenreach.h"
-#include "platform/twips.h"
+#include "core/record/twips.h"
+#include "core/rules/notelayout.h"
+#include "core/rules/resizeborder.h"
+#include "core/rules/screenreach.h"
+#include "core/rules/tileplan.h"
 
 #include <QTest>
 

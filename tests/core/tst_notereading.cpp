@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "notes/notereading.h"
-#include "notes/noterecord.h"
-#include "platform/twips.h"
+#include "core/record/notereading.h"
+#include "core/record/noterecord.h"
+#include "core/record/twips.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "notes/noterecord.h"
-#include "notes/notestate.h"
-#include "platform/codepage932.h"
+#include "core/record/codepage932.h"
+#include "core/record/noterecord.h"
+#include "core/record/notestate.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/messagebox.h"
-#include "platform/pickerbackend.h"
-#include "platform/seams.h"
+#include "core/storage/clock.h"
+#include "ui/desktop/messagebox.h"
+#include "ui/desktop/pickerbackend.h"
+#include "ui/desktop/seams.h"
 
 #include <QDateTime>
 #include <QList>

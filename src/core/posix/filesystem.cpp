@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "core/posix/filesystem.h"
+
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+QString reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+} // namespace
+
+int FileSystem::linkCount(const QString &path)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return 1;
+    return static_cast<int>(status.st_nlink);
+}
+
+QString FileSystem::reserve(int descriptor, qint64 size)
+{
+    if (size <= 0)
+        return {};
+    const int error = ::posix_fallocate(descriptor, 0, static_cast<off_t>(size));
+    // A file system that cannot reserve space says so; the write then finds out.
+    if (error == 0 || error == EOPNOTSUPP || error == EINVAL)
+        return {};
+    return reason(error);
+}
+
+QString FileSystem::syncToDisk(int descriptor)
+{
+    if (::fsync(descriptor) == 0 || errno == EINVAL || errno == EROFS)
+        return {};
+    return reason(errno);
+}
+#else
+int FileSystem::linkCount(const QString &)
+{
+    return 1;
+}
+
+QString FileSystem::reserve(int, qint64)
+{
+    return {};
+}
+
+QString FileSystem::syncToDisk(int)
+{
+    return {};
+}
+#endif

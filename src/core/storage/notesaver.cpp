@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "core/storage/notesaver.h"
+
+#include <QTimer>
+
+#include <chrono>
+
+namespace {
+// A completed change reaches the disk this long after it, so that changes
+// made together are written once.
+constexpr std::chrono::milliseconds saveDelay{500};
+// Typed text is written once the typing pauses this long.
+constexpr std::chrono::milliseconds typingPause{2000};
+} // namespace
+
+NoteSaver::NoteSaver(QObject *parent, bool writeOnChange, State state)
+    : QObject(parent), m_writeOnChange(writeOnChange), m_state(std::move(state)),
+      m_saveTimer(new QTimer(this)), m_typingTimer(new QTimer(this))
+{
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(saveDelay);
+    connect(m_saveTimer, &QTimer::timeout, this, &NoteSaver::writeIfChanged);
+    m_typingTimer->setSingleShot(true);
+    m_typingTimer->setInterval(typingPause);
+    connect(m_typingTimer, &QTimer::timeout, this, &NoteSaver::changed);
+}
+
+void NoteSaver::loaded(const NoteFile::Contents &contents, const NoteState &shown)
+{
+    m_written = contents.record;
+    m_keepFile = !contents.trusted;
+    m_loaded = shown;
+    m_writtenPosition = QPointF(shown.left, shown.top);
+}
+
+void NoteSaver::changed()
+{
+    if (m_closed || m_discarded || !m_writeOnChange)
+        return;
+    // A file that did not read is left alone until the note differs from what it showed.
+    if (m_keepFile && m_state() == m_loaded)
+        return;
+    m_keepFile = false;
+    m_saveTimer->start();
+}
+
+void NoteSaver::typed()
+{
+    m_typingTimer->start();
+}
+
+void NoteSaver::forgetTyping()
+{
+    m_typingTimer->stop();
+}
+
+void NoteSaver::close()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    m_saveTimer->stop();
+    m_typingTimer->stop();
+    m_lastSave = save();
+}
+
+NoteFile::Result NoteSaver::save()
+{
+    if (m_discarded || m_keepFile)
+        return {true, {}};
+    const NoteState shown = m_state();
+    const NoteRecord record = shown.toRecord();
+    const NoteFile::Result result = NoteFile::save(m_path, record);
+    if (result) {
+        m_written = record;
+        m_writtenPosition = QPointF(shown.left, shown.top);
+    } else {
+        m_unwritten = record;
+    }
+    return result;
+}
+
+void NoteSaver::writeIfChanged()
+{
+    if (!m_closed && m_state().toRecord() != m_written)
+        m_lastSave = save();
+}

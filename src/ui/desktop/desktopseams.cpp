@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "ui/desktop/desktopseams.h"
+
+#include <QDesktopServices>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+Seams DesktopSeams::forFolder(const QString &folder)
+{
+    Seams seams;
+    seams.folder = folder;
+    seams.clock = &m_clock;
+    seams.messageBox = &m_messageBox;
+    seams.pickerBackend = &m_pickerBackend;
+    seams.autostartFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QLatin1String("/autostart");
+    seams.openFolder = [](const QString &path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
+    seams.trayAvailable = [] {
+        return QSystemTrayIcon::isSystemTrayAvailable();
+    };
+    return seams;
+}

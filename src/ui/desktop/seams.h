@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/storage/notefile.h"
+
+#include <QString>
+
+#include <functional>
+
+class Clock;
+class MessageBox;
+class PickerBackend;
+
+/**
+ * What the windows reach of the desktop through replaceable parts. The
+ * program fills it with the real ones; tests put in scripted ones.
+ */
+struct Seams
+{
+    /** The program folder: note files are listed, read, written and deleted here. */
+    QString folder;
+    Clock *clock = nullptr;
+    MessageBox *messageBox = nullptr;
+    PickerBackend *pickerBackend = nullptr;
+    /** The desktop's folder of entries started at login ($XDG_CONFIG_HOME/autostart). */
+    QString autostartFolder;
+    /** Shows @p folder in the desktop's file manager; false when nothing could. */
+    std::function<bool(const QString &folder)> openFolder;
+    /** Reads a note file (tests put in reads that block); empty: the program's own. */
+    std::function<NoteFile::Contents(const QString &path)> readNote;
+    /** Whether a tray can show the icon now. */
+    std::function<bool()> trayAvailable;
+    /** Whether web panes show real pages (off: plain strips). */
+    bool liveWebPanes = true;
+    /** Whether notes write their file soon after each change (off: only when they close). */
+    bool writeOnChange = true;
+};

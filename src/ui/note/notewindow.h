@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/record/notestate.h"
+#include "core/record/twips.h"
+#include "core/rules/notelayout.h"
+#include "core/storage/notefile.h"
+#include "ui/desktop/seams.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class MemoEdit;
+class MemoLabel;
+class NoteBackground;
+class NoteMenu;
+class NoteMover;
+class NoteSaver;
+struct NoteReading;
+class NoteSurface;
+class Picker;
+class PictureView;
+class WebPane;
+
+/**
+ * One note on the desktop: a frameless window with its picture, its memo and
+ * a web pane along the bottom, over a surface of a colour and tiled
+ * background pictures. It loads its note file when it opens, writes it
+ * soon after each change that the user completes (a drag, a resize, an
+ * edit, a menu command, a drop, a pause in typing) when it differs from
+ * what the file holds, and writes it again when it closes.
+ */
+class NoteWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    NoteWindow(const Seams &seams, Picker *picker);
+    ~NoteWindow() override;
+
+    /** The full path of the note file. */
+    QString notePath() const;
+    void setNotePath(const QString &path);
+
+    /** Reads the note file and applies it, each step skipped when it fails. */
+    void load();
+    /** Applies @p contents, read from the note file. */
+    void load(const NoteFile::Contents &contents);
+    /** What the window shows, as its file keeps it. */
+    NoteState state() const;
+    float pictureRatio() const { return m_pictureRatio; }
+    QString picturePath() const { return m_picturePath; }
+    QString backgroundPath() const;
+    /** Whether the note has been closed; a closed note is neither shown nor written again. */
+    bool isClosed() const;
+    /** Whether the note was discarded; its file is never written again. */
+    bool isDiscarded() const;
+    bool isDragging() const;
+    /** How the note's last write went. */
+    NoteFile::Result lastSave() const;
+    /** The record that the last write could not put on the disk, for another try. */
+    NoteRecord unwritten() const;
+    /** The note's pop-up menu. */
+    NoteMenu *menu();
+    /** The box the memo is edited in, hidden while the memo is not being edited. */
+    MemoEdit *memoEdit();
+
+    /**
+     * Brings the note onto the nearest of @p screens when none shows enough
+     * of it to grab; its file keeps the place it had until the user moves
+     * or resizes it, so that it goes back there once that screen is back.
+     */
+    void bringIntoReach(const QList<QRect> &screens);
+    /** Moves the note's corner to @p corner for the user, as a drag would. */
+    void moveForUser(const QPoint &corner);
+
+    /** The address every web pane shows. */
+    static QUrl webPage();
+
+signals:
+    void layoutDone();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void connectSignals();
+
+    void applyPicture(const QString &path);
+    void applyNaturalSize(const std::optional<QSize> &natural);
+    void applyGeometry(const NoteReading &reading);
+    void applyLabelFont(const NoteReading &reading);
+    void forgetPictureSize();
+    void setEditFont(const QFont &font);
+    void noteChanged();
+
+    QSize innerSize() const;
+    void layoutNote();
+    void placeControls();
+    void startEdit();
+    void endEdit();
+
+    void chooseFont();
+    void chooseTextColour();
+    void chooseBackgroundColour();
+    void cancelBackgroundPicture();
+    void toggleWebPane();
+    void discard();
+
+    Seams m_seams;
+    Picker *m_picker;
+    Twips m_twips;
+    QString m_picturePath;
+    float m_pictureRatio = 0;
+    NoteBackground *m_background = nullptr;
+    QFont m_editFont;
+    NoteMover *m_mover;
+    NoteSaver *m_saver;
+    /** The size in twips that the file gave, while the window shows a bounded one. */
+    std::optional<QSizeF> m_storedSize;
+    /** The place in twips that the file gave, while the note is shown elsewhere to be in reach. */
+    std::optional<QPointF> m_storedPosition;
+    NoteLayout m_layout;
+
+    NoteSurface *m_surface = nullptr;
+    PictureView *m_picture = nullptr;
+    MemoLabel *m_memoLabel = nullptr;
+    MemoEdit *m_memoEdit = nullptr;
+    WebPane *m_webPane = nullptr;
+    NoteMenu *m_menu = nullptr;
+};

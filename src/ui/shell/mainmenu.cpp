@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "ui/shell/mainmenu.h"
+
+#include "core/storage/autostart.h"
+#include "ui/desktop/messagebox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLoggingCategory>
+
+namespace {
+Q_LOGGING_CATEGORY(lcMainMenu, "quillnote.mainmenu", QtWarningMsg)
+
+QAction *addItem(QMenu *menu, const char *name, const QString &text)
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+} // namespace
+
+MainMenu::MainMenu(const Seams &seams, QWidget *parent) : QMenu(parent), m_seams(seams)
+{
+    setObjectName(QStringLiteral("mainMenu"));
+    connect(addItem(this, "paste", QStringLiteral("クリップボードから付箋紙を作成")),
+            &QAction::triggered, this, &MainMenu::pasteRequested);
+    connect(addItem(this, "gather", QStringLiteral("すべての付箋紙をこの画面に集める")),
+            &QAction::triggered, this, &MainMenu::gatherRequested);
+    addSeparator();
+    m_startAtLogin = addItem(this, "startAtLogin", QStringLiteral("ログイン時に起動する"));
+    m_startAtLogin->setCheckable(true);
+    connect(m_startAtLogin, &QAction::triggered, this, &MainMenu::setStartAtLogin);
+    connect(addItem(this, "openNotesFolder", QStringLiteral("付箋紙のフォルダを開く")),
+            &QAction::triggered, this, [this] { m_seams.openFolder(m_seams.folder); });
+    connect(addItem(this, "about", QStringLiteral("quillnote について")), &QAction::triggered, this,
+            [this] { m_seams.messageBox->notify(parentWidget(), aboutText(m_seams.folder)); });
+    // The entry may have been made or removed by another program since.
+    connect(this, &QMenu::aboutToShow, this,
+            [this] { m_startAtLogin->setChecked(Autostart::isOn(m_seams.autostartFolder)); });
+}
+
+QString MainMenu::aboutText(const QString &notesFolder)
+{
+    return QStringLiteral("quillnote " QUILLNOTE_VERSION
+                          "\n付箋紙をデスクトップに貼るプログラム\n\n"
+                          "付箋紙のフォルダ: %1\nライセンス: MIT")
+        .arg(QDir::toNativeSeparators(notesFolder));
+}
+
+void MainMenu::setStartAtLogin(bool on)
+{
+    const QString error =
+        on ? Autostart::turnOn(m_seams.autostartFolder, QCoreApplication::applicationFilePath())
+           : Autostart::turnOff(m_seams.autostartFolder);
+    if (!error.isEmpty())
+        qCWarning(lcMainMenu) << "cannot change the start at login:" << error;
+}

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/desktop/seams.h"
+
+#include <QMenu>
+
+/**
+ * The main window's pop-up menu: make a note from the clipboard, gather
+ * every note on one screen, start the program at login, show the notes
+ * folder in the file manager, and a short notice about the program.
+ */
+class MainMenu final : public QMenu
+{
+    Q_OBJECT
+public:
+    MainMenu(const Seams &seams, QWidget *parent);
+
+    static QString aboutText(const QString &notesFolder);
+
+signals:
+    void pasteRequested();
+    void gatherRequested();
+
+private:
+    void setStartAtLogin(bool on);
+
+    const Seams &m_seams;
+    QAction *m_startAtLogin = nullptr;
+};

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "ui/x11/windowposition.h"
+
+#include <QWidget>
+
+#ifdef QUILLNOTE_XCB
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+namespace {
+template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
+
+// WORKAROUND: while a window manager reparents a newly mapped window, the
+// toolkit may ask the server for the window's place before the frame has
+// been moved there, and keep 0, 0 when the manager sends no further notice.
+// The window is where it belongs; only the cached position is wrong. Asking
+// the server again gives the place the user sees, which is what a note keeps.
+std::optional<QPoint> askServer(const QWidget *window)
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    const WId id = window->internalWinId();
+    if (!x11 || !id)
+        return std::nullopt;
+    xcb_connection_t *connection = x11->connection();
+    const auto window32 = static_cast<xcb_window_t>(id);
+    ReplyPointer<xcb_query_tree_reply_t> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, window32), nullptr),
+        &std::free);
+    if (!tree)
+        return std::nullopt;
+    ReplyPointer<xcb_translate_coordinates_reply_t> place(
+        xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, window32, tree->root, 0, 0), nullptr),
+        &std::free);
+    if (!place)
+        return std::nullopt;
+    const qreal ratio = window->devicePixelRatioF();
+    return QPoint(int(std::lround(place->dst_x / ratio)), int(std::lround(place->dst_y / ratio)));
+}
+} // namespace
+
+QPoint WindowPosition::of(const QWidget *window)
+{
+    return askServer(window).value_or(window->pos());
+}
+#else
+QPoint WindowPosition::of(const QWidget *window)
+{
+    return window->pos();
+}
+#endif
