@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/desktopsetup.h"
 
+#include "ui/desktop/windowsystem.h"
+
 #include <QCoreApplication>
 #include <QFont>
 
 void DesktopSetup::prepare()
 {
-#ifdef Q_OS_LINUX
-    // Notes place themselves on the screen, which Wayland forbids; they run
-    // on X11 (XWayland on a Wayland desktop) unless the user chose otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-#endif
+    WindowSystem::choose();
     // Every web pane shares one renderer process. (No shared OpenGL context is
     // asked for: the browser makes its own when a pane is first shown, and a
     // program whose panes stay hidden never loads a graphics driver.)

@@ -19,8 +19,8 @@
 #include "ui/note/notesurface.h"
 #include "ui/note/pictureview.h"
 #include "ui/webpane/webpane.h"
-#include "ui/x11/barewindow.h"
-#include "ui/x11/windowposition.h"
+#include "ui/desktop/barewindow.h"
+#include "ui/desktop/windowposition.h"
 
 #include <QApplication>
 #include <QCloseEvent>

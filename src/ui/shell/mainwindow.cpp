@@ -16,7 +16,7 @@
 #include "ui/shell/droplabel.h"
 #include "ui/shell/mainmenu.h"
 #include "ui/shell/startuphold.h"
-#include "ui/x11/windowposition.h"
+#include "ui/desktop/windowposition.h"
 
 #include <QClipboard>
 #include <QCloseEvent>

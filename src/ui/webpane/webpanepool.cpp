@@ -1,30 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "ui/webpane/webpanepool.h"
 
+#include "core/posix/processuser.h"
+
 #include "ui/webpane/liveview.h"
 #include "ui/webpane/webpane.h"
 
 #include <QApplication>
 #include <QTimer>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace {
 // A view's still is taken this long after it shows its page, once it has
 // drawn it, and again when the page has drawn what comes later (its form
 // fields, say).
 constexpr int drawnAfterMs[] = {300, 1500};
-
-bool runsAsAdministrator()
-{
-#ifdef Q_OS_UNIX
-    return ::geteuid() == 0;
-#else
-    return false;
-#endif
-}
 
 // A still for a pane of @p size logical pixels at @p ratio device pixels to one.
 bool fits(const QPixmap &still, const QSize &size, qreal ratio)
@@ -111,7 +100,7 @@ LiveView *WebPanePool::freeView()
             return view;
     // The engine cannot sandbox its renderers for an administrator, and a
     // remote page is never run without that: the panes stay plain strips.
-    if (m_views.size() >= views || runsAsAdministrator())
+    if (m_views.size() >= views || ProcessUser::isAdministrator())
         return nullptr;
     return newView();
 }

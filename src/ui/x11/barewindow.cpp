@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "ui/x11/barewindow.h"
+#include "ui/desktop/barewindow.h"
 
-#include <QWidget>
-
-#ifdef QUILLNOTE_XCB
 #include <QGuiApplication>
+#include <QWidget>
 
 #include <xcb/xcb.h>
 
@@ -58,6 +56,3 @@ void BareWindow::clearCaptionAndIcon(QWidget *window)
                         XCB_ATOM_STRING, 8, 0, nullptr);
     xcb_flush(connection);
 }
-#else
-void BareWindow::clearCaptionAndIcon(QWidget *) {}
-#endif

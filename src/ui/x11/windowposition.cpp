@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "ui/x11/windowposition.h"
+#include "ui/desktop/windowposition.h"
 
-#include <QWidget>
-
-#ifdef QUILLNOTE_XCB
 #include <QGuiApplication>
+#include <QWidget>
 
 #include <xcb/xcb.h>
 
@@ -49,9 +47,3 @@ QPoint WindowPosition::of(const QWidget *window)
 {
     return askServer(window).value_or(window->pos());
 }
-#else
-QPoint WindowPosition::of(const QWidget *window)
-{
-    return window->pos();
-}
-#endif
