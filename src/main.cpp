@@ -50,6 +50,16 @@ bool asksOnlyForText(int argc, char *argv[])
     }
     return false;
 }
+
+// The window whose notes are written when the process ends from inside the
+// toolkit: a lost X connection ends it with exit(), past the event loop.
+MainWindow *endingWindow = nullptr;
+
+void finishAtExit()
+{
+    if (endingWindow)
+        endingWindow->shutdown();
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -74,11 +84,15 @@ int main(int argc, char *argv[])
     if (!window.start(pictures))
         return 0;
     QObject::connect(&window, &MainWindow::finished, &app, &QCoreApplication::quit);
+    endingWindow = &window;
+    std::atexit(finishAtExit);
     const int status = QApplication::exec();
+    endingWindow = nullptr;
     // Closed notes are deleted before their shared browser profile goes.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    // Every note is written by now: a picture still being decoded is not
-    // waited for (a huge one takes seconds) but goes with the process.
+    // Every note is written and the folder's lock and socket are given up by
+    // now: a picture still being decoded is not waited for (a huge one takes
+    // seconds) but goes with the process.
     PicturePool *decoding = PicturePool::instance();
     decoding->clear();
     if (decoding->activeThreadCount() > 0) {

@@ -237,6 +237,33 @@ second_copy_and_signals() {
         fail "the lock of the killed copy blocked the next start"
 }
 
+# folder_free: no copy's lock or hand-over socket is left in the notes folder.
+folder_free() {
+    [ -z "$(ls -A "$app" | grep '^\.quillnote\.')" ] || fail "left in the folder: $(ls -A "$app")"
+}
+
+# SIGTERM while a huge picture decodes: the note is written, the folder is
+# free for the next copy and the process ends without waiting for the decode.
+sigterm_while_decoding() {
+    start_desktop
+    # Noise, progressive and unsubsampled: seconds to decode even at a note's size.
+    (printf 'P6\n9000 9000\n255\n' && head -c 243000000 /dev/urandom) >"$work/huge.ppm"
+    convert "$work/huge.ppm" -quality 95 -sampling-factor 1x1 -interlace JPEG "$work/huge.jpg"
+    rm "$work/huge.ppm"
+    write_note 1.dat "$work/huge.jpg,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    start_app
+    wait_until 20 eval 'test "$(note_count)" -eq 1' || fail "the note did not show"
+    sleep 0.3
+    local start
+    start=$(date +%s%N)
+    kill -TERM "$app_pid"
+    wait_exit "$app_pid" 20
+    echo "ended $((($(date +%s%N) - start) / 1000000)) ms after SIGTERM"
+    [ "$exit_status" -eq 0 ] || fail "SIGTERM exit status $exit_status"
+    folder_free
+    expect_note 1.dat "$work/huge.jpg,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+}
+
 # SIGKILL while 101 notes save leaves each file whole: old or new, never partial.
 sigkill_while_saving() {
     start_desktop
@@ -313,6 +340,8 @@ lost_after_edits() {
     fi
     wait_exit "$app_pid" 20
     expect_note 1.dat "$expected"
+    # Without its X server the program still ends its own way: the folder is free.
+    [ "$1" = sigkill ] || folder_free
 }
 sigkill_after_edits() { lost_after_edits sigkill; }
 xserver_killed_after_edits() { lost_after_edits xserver; }

@@ -54,6 +54,11 @@ bool FileHandoff::listen()
     return false;
 }
 
+void FileHandoff::close()
+{
+    m_server->close();
+}
+
 void FileHandoff::take()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {

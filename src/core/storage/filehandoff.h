@@ -20,6 +20,8 @@ public:
 
     /** Starts taking files from later copies; false when the socket cannot be made. */
     bool listen();
+    /** Stops taking files and removes the socket. */
+    void close();
     /** Hands @p files to the copy running on @p folder; false when none took them. */
     static bool handOver(const QString &folder, const QStringList &files);
     /** The socket's path for @p folder. */

@@ -26,6 +26,12 @@ bool SingleInstance::acquire()
     return m_lock->error() != QLockFile::LockFailedError;
 }
 
+void SingleInstance::release()
+{
+    if (m_lock->isLocked())
+        m_lock->unlock();
+}
+
 QString SingleInstance::lockPath(const QString &folder)
 {
     const QFileInfo info(folder);

@@ -20,6 +20,8 @@ public:
 
     /** Takes the folder's lock; false when another running copy holds it. */
     bool acquire();
+    /** Gives the lock up, so that the next copy starts at once; nothing when it is not held. */
+    void release();
 
     /**
      * Where the lock of @p folder lives: in the folder itself under a hidden

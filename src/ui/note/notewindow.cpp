@@ -9,8 +9,10 @@
 #include "core/storage/droppedfiles.h"
 #include "core/storage/notefile.h"
 #include "core/storage/notesaver.h"
+#include "ui/desktop/barewindow.h"
 #include "ui/desktop/messagebox.h"
 #include "ui/desktop/picker.h"
+#include "ui/desktop/windowposition.h"
 #include "ui/note/memoedit.h"
 #include "ui/note/memolabel.h"
 #include "ui/note/notebackground.h"
@@ -19,8 +21,6 @@
 #include "ui/note/notesurface.h"
 #include "ui/note/pictureview.h"
 #include "ui/webpane/webpane.h"
-#include "ui/desktop/barewindow.h"
-#include "ui/desktop/windowposition.h"
 
 #include <QApplication>
 #include <QCloseEvent>

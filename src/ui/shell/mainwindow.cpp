@@ -1,47 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/mainwindow.h"
 
-#include "core/reads/slowreads.h"
-#include "core/record/notestate.h"
 #include "core/rules/screenreach.h"
-#include "core/storage/clock.h"
 #include "core/storage/droppedfiles.h"
-#include "core/storage/filehandoff.h"
-#include "core/storage/notefile.h"
-#include "core/storage/pastedpicture.h"
-#include "core/storage/singleinstance.h"
-#include "ui/desktop/messagebox.h"
+#include "ui/desktop/windowposition.h"
 #include "ui/note/notewindow.h"
 #include "ui/posix/quitsignals.h"
 #include "ui/shell/droplabel.h"
 #include "ui/shell/mainmenu.h"
-#include "ui/shell/startuphold.h"
-#include "ui/desktop/windowposition.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
-
-#include <limits>
-#include <utility>
+#include <QWindow>
 
 namespace {
 const QString caption = QStringLiteral("quillnote 1.0");
 const QString dropText = QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します");
-const QString alreadyRunning = QStringLiteral("既に起動されています");
-const QString notSaved = QStringLiteral("保存できなかった付箋紙があります。");
 const QColor background(0xE0, 0xE0, 0xE0);
 const QColor frameColour(0xC0, 0xC0, 0xC0);
 
@@ -57,25 +40,13 @@ constexpr std::chrono::milliseconds pendingPicturesWait{2000};
 
 // How long the screens may go on changing before stranded windows are brought back.
 constexpr std::chrono::milliseconds screenSettling{200};
-
-// The longest that pictures wait for the notes of start-up to be painted.
-constexpr std::chrono::milliseconds startupPictureHold{3000};
-
-// Where windows can be reached: each screen less its panels.
-QList<QRect> screenAreas()
-{
-    QList<QRect> areas;
-    for (const QScreen *screen : QGuiApplication::screens())
-        areas.append(screen->availableGeometry());
-    return areas;
-}
 } // namespace
 
 MainWindow::MainWindow(const Seams &seams)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_seams(seams), m_picker(seams.pickerBackend),
-      m_instance(std::make_unique<SingleInstance>(seams.folder))
+      m_seams(seams), m_keeper(new NoteKeeper(
+                          seams, [this] { return newNoteCorner(); }, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(caption);
@@ -134,37 +105,44 @@ void MainWindow::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(frameColour);
     painter.drawRect(rect().adjusted(margin, margin, -margin - 1, -margin - 1));
-    if (!m_pendingPictures.isEmpty())
-        QTimer::singleShot(0, this, &MainWindow::createPendingNotes);
 }
 
 bool MainWindow::start(const QStringList &pictures)
 {
-    if (!m_instance->acquire()) {
-        // Pictures go to the copy that runs; without any, the user is told it runs.
-        if (pictures.isEmpty() || !FileHandoff::handOver(m_seams.folder, pictures))
-            m_seams.messageBox->notify(nullptr, alreadyRunning);
+    if (!m_keeper->start(pictures))
         return false;
-    }
-    // Notes for pictures are made once the window stands where the window
-    // manager puts it, so that they come beside it: at its first paint, or
-    // soon anyway. Later copies may hand over theirs from now on.
-    m_pendingPictures = pictures;
-    auto *handoff = new FileHandoff(m_seams.folder, this);
-    connect(handoff, &FileHandoff::filesReceived, this, [this](const QStringList &handed) {
-        if (m_placed)
-            createNotes(handed);
-        else
-            m_pendingPictures += handed;
+    connect(m_keeper, &NoteKeeper::finished, this, [this] {
+        if (m_trayIcon)
+            m_trayIcon->hide();
+        emit finished();
     });
-    handoff->listen();
     createTrayIcon();
-    openAllNotes();
+    m_keeper->openAllNotes();
+    // Notes for pictures are made once the window stands where the window
+    // manager puts it, so that they come beside it: when it is first shown
+    // on the screen, or soon anyway.
     show();
+    windowHandle()->installEventFilter(this);
     connectExits();
     watchScreens();
-    QTimer::singleShot(pendingPicturesWait, this, &MainWindow::createPendingNotes);
+    QTimer::singleShot(pendingPicturesWait, this, &MainWindow::placed);
     return true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed() && !m_placed)
+        QTimer::singleShot(0, this, &MainWindow::placed);
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::placed()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    windowHandle()->removeEventFilter(this);
+    m_keeper->placed();
 }
 
 // A screen that goes, shrinks or moves can strand windows: they are
@@ -190,9 +168,8 @@ void MainWindow::watchScreens()
 
 void MainWindow::bringWindowsIntoReach()
 {
-    const QList<QRect> areas = screenAreas();
-    for (NoteWindow *note : openNotes())
-        note->bringIntoReach(areas);
+    const QList<QRect> areas = NoteKeeper::reachableAreas();
+    m_keeper->bringIntoReach(areas);
     const QRect frame = frameGeometry();
     const QPoint corner = ScreenReach::reachable(frame, areas);
     if (corner != frame.topLeft())
@@ -201,20 +178,22 @@ void MainWindow::bringWindowsIntoReach()
 
 void MainWindow::gatherNotes()
 {
-    const QRect area = screen()->availableGeometry();
-    int index = 0;
-    for (NoteWindow *note : openNotes())
-        note->moveForUser(ScreenReach::cascaded(index++, note->size(), area));
+    m_keeper->gather(screen()->availableGeometry());
 }
 
-QList<NoteWindow *> MainWindow::openNotes() const
+qint16 MainWindow::noteCount() const
 {
-    QList<NoteWindow *> notes;
-    const int count = qMin<int>(m_noteCount, noteTableSize);
-    for (int index = 0; index < count; ++index)
-        if (NoteWindow *note = m_noteTable[index]; note && !note->isClosed())
-            notes.append(note);
-    return notes;
+    return m_keeper->noteCount();
+}
+
+NoteWindow *MainWindow::note(int index) const
+{
+    return m_keeper->note(index);
+}
+
+Picker *MainWindow::picker()
+{
+    return m_keeper->picker();
 }
 
 // Every way into the exit runs shutdown() once: closing this window (its
@@ -241,90 +220,6 @@ void MainWindow::createTrayIcon()
     m_trayIcon->show();
 }
 
-void MainWindow::openAllNotes()
-{
-    StartupHold *hold = StartupHold::begin();
-    for (const QString &path : NoteFile::notesIn(m_seams.folder))
-        if (NoteWindow *note = openNote(path))
-            hold->watch(note);
-    hold->releaseWhenPainted(startupPictureHold);
-}
-
-NoteWindow *MainWindow::openNote(const QString &path)
-{
-    const int index = m_noteCount;
-    NoteWindow *note = nullptr;
-    if (index >= 0 && index < noteTableSize) {
-        note = new NoteWindow(m_seams, &m_picker);
-        m_noteTable[index] = note;
-        note->setNotePath(path);
-        readNote(note);
-    }
-    if (m_noteCount < std::numeric_limits<qint16>::max())
-        ++m_noteCount;
-    return note;
-}
-
-// A note whose file does not read within a moment (a stalled share) comes
-// onto the screen when it has been read; until then it is neither shown
-// nor written.
-void MainWindow::readNote(NoteWindow *note)
-{
-    const auto reader = m_seams.readNote ? m_seams.readNote : NoteFile::load;
-    SlowReads::deliver(QtConcurrent::run(SlowReads::pool(), reader, note->notePath()), note,
-                       [this, note](const NoteFile::Contents &contents) {
-                           if (!m_shutDown && !note->isClosed())
-                               showNote(note, contents);
-                       });
-}
-
-void MainWindow::showNote(NoteWindow *note, const NoteFile::Contents &contents)
-{
-    note->load(contents);
-    note->bringIntoReach(screenAreas());
-    note->show();
-}
-
-NoteWindow *MainWindow::note(int index) const
-{
-    if (index < 0 || index >= noteTableSize)
-        return nullptr;
-    return m_noteTable[index];
-}
-
-QList<MainWindow::Unsaved> MainWindow::closeAllNotes()
-{
-    QList<Unsaved> unsaved;
-    for (NoteWindow *note : openNotes()) {
-        note->close();
-        const NoteFile::Result result = note->lastSave();
-        if (result.failed())
-            unsaved.append({note->notePath(), note->unwritten(), result.error});
-    }
-    return unsaved;
-}
-
-namespace {
-QString unsavedText(const QList<MainWindow::Unsaved> &unsaved)
-{
-    QStringList lines{notSaved, QString()};
-    for (const MainWindow::Unsaved &note : unsaved)
-        lines.append(QStringLiteral("%1: %2").arg(QFileInfo(note.path).fileName(), note.error));
-    return lines.join(u'\n');
-}
-
-QList<MainWindow::Unsaved> retried(const QList<MainWindow::Unsaved> &unsaved)
-{
-    QList<MainWindow::Unsaved> still;
-    for (const MainWindow::Unsaved &note : unsaved) {
-        const NoteFile::Result result = NoteFile::save(note.path, note.record);
-        if (result.failed())
-            still.append({note.path, note.record, result.error});
-    }
-    return still;
-}
-} // namespace
-
 void MainWindow::shutdown()
 {
     finish(false);
@@ -332,16 +227,7 @@ void MainWindow::shutdown()
 
 void MainWindow::finish(bool askAboutUnsaved)
 {
-    if (m_shutDown)
-        return;
-    m_shutDown = true;
-    QList<Unsaved> unsaved = closeAllNotes();
-    while (askAboutUnsaved && !unsaved.isEmpty() &&
-           m_seams.messageBox->askRetry(this, unsavedText(unsaved)))
-        unsaved = retried(unsaved);
-    if (m_trayIcon)
-        m_trayIcon->hide();
-    emit finished();
+    m_keeper->finish(askAboutUnsaved, this);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -393,7 +279,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    createNote(path, NoteFile::newPath(m_seams.folder, m_seams.clock->now()), QPoint());
+    m_keeper->createNote(path);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
@@ -406,45 +292,12 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 void MainWindow::pasteNote()
 {
-    // A pasted picture is kept under the name of the note made for it.
-    const QString notePath = NoteFile::newPath(m_seams.folder, m_seams.clock->now());
-    const QString pngPath =
-        QDir(m_seams.folder)
-            .filePath(
-                QStringLiteral("pictures/%1.png").arg(QFileInfo(notePath).completeBaseName()));
-    const QString picture =
-        PastedPicture::fileFor(QGuiApplication::clipboard()->mimeData(), pngPath);
-    if (!picture.isEmpty())
-        createNote(picture, notePath, QPoint());
+    m_keeper->paste(QGuiApplication::clipboard()->mimeData());
 }
 
-void MainWindow::createPendingNotes()
+// The outer corner, frame included: where the window system has the
+// contents, less the frame's width that the toolkit knows.
+QPoint MainWindow::newNoteCorner() const
 {
-    m_placed = true;
-    const QStringList pictures = std::exchange(m_pendingPictures, {});
-    if (!pictures.isEmpty())
-        createNotes(pictures);
-}
-
-void MainWindow::createNotes(const QStringList &pictures)
-{
-    // Each a step further down and right, so that none hides the one before.
-    QPoint offset;
-    for (const QString &picture : pictures) {
-        createNote(picture, NoteFile::newPath(m_seams.folder, m_seams.clock->now()), offset);
-        offset += QPoint(ScreenReach::cascadeStep, ScreenReach::cascadeStep);
-    }
-}
-
-void MainWindow::createNote(const QString &picturePath, const QString &notePath,
-                            const QPoint &offset)
-{
-    // The outer corner, frame included: where the window system has the
-    // contents, less the frame's width that the toolkit knows.
-    const QPoint corner = WindowPosition::of(this) - (geometry().topLeft() - pos()) + offset;
-    const NoteRecord record =
-        NoteState::newNoteRecord(picturePath, static_cast<float>(m_twips.fromPixels(corner.x())),
-                                 static_cast<float>(m_twips.fromPixels(corner.y())));
-    if (NoteFile::create(notePath, record))
-        openNote(notePath);
+    return WindowPosition::of(this) - (geometry().topLeft() - pos());
 }

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+#include "ui/shell/notekeeper.h"
+
+#include "core/reads/slowreads.h"
+#include "core/record/notestate.h"
+#include "core/rules/screenreach.h"
+#include "core/storage/clock.h"
+#include "core/storage/filehandoff.h"
+#include "core/storage/pastedpicture.h"
+#include "core/storage/singleinstance.h"
+#include "ui/desktop/messagebox.h"
+#include "ui/note/notewindow.h"
+#include "ui/shell/startuphold.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <limits>
+#include <utility>
+
+namespace {
+const QString alreadyRunning = QStringLiteral("既に起動されています");
+const QString notSaved = QStringLiteral("保存できなかった付箋紙があります。");
+
+// The longest that pictures wait for the notes of start-up to be painted.
+constexpr std::chrono::milliseconds startupPictureHold{3000};
+
+QString unsavedText(const QList<NoteKeeper::Unsaved> &unsaved)
+{
+    QStringList lines{notSaved, QString()};
+    for (const NoteKeeper::Unsaved &note : unsaved)
+        lines.append(QStringLiteral("%1: %2").arg(QFileInfo(note.path).fileName(), note.error));
+    return lines.join(u'\n');
+}
+
+QList<NoteKeeper::Unsaved> retried(const QList<NoteKeeper::Unsaved> &unsaved)
+{
+    QList<NoteKeeper::Unsaved> still;
+    for (const NoteKeeper::Unsaved &note : unsaved) {
+        const NoteFile::Result result = NoteFile::save(note.path, note.record);
+        if (result.failed())
+            still.append({note.path, note.record, result.error});
+    }
+    return still;
+}
+} // namespace
+
+NoteKeeper::NoteKeeper(const Seams &seams, Corner newNoteCorner, QObject *parent)
+    : QObject(parent), m_seams(seams), m_picker(seams.pickerBackend),
+      m_newNoteCorner(std::move(newNoteCorner)),
+      m_instance(std::make_unique<SingleInstance>(seams.folder))
+{
+}
+
+NoteKeeper::~NoteKeeper() = default;
+
+bool NoteKeeper::start(const QStringList &pictures)
+{
+    if (!m_instance->acquire()) {
+        // Pictures go to the copy that runs; without any, the user is told it runs.
+        if (pictures.isEmpty() || !FileHandoff::handOver(m_seams.folder, pictures))
+            m_seams.messageBox->notify(nullptr, alreadyRunning);
+        return false;
+    }
+    // Later copies may hand over their pictures from now on; like those of
+    // the command line they wait until the main window has been placed.
+    m_pendingPictures = pictures;
+    m_handoff = new FileHandoff(m_seams.folder, this);
+    connect(m_handoff, &FileHandoff::filesReceived, this, [this](const QStringList &handed) {
+        if (m_placed)
+            createNotes(handed);
+        else
+            m_pendingPictures += handed;
+    });
+    m_handoff->listen();
+    return true;
+}
+
+void NoteKeeper::placed()
+{
+    m_placed = true;
+    const QStringList pictures = std::exchange(m_pendingPictures, {});
+    if (!pictures.isEmpty())
+        createNotes(pictures);
+}
+
+void NoteKeeper::openAllNotes()
+{
+    StartupHold *hold = StartupHold::begin();
+    for (const QString &path : NoteFile::notesIn(m_seams.folder))
+        if (NoteWindow *note = openNote(path))
+            hold->watch(note);
+    hold->releaseWhenPainted(startupPictureHold);
+}
+
+NoteWindow *NoteKeeper::openNote(const QString &path)
+{
+    const int index = m_noteCount;
+    NoteWindow *note = nullptr;
+    if (index >= 0 && index < noteTableSize) {
+        note = new NoteWindow(m_seams, &m_picker);
+        m_noteTable[index] = note;
+        note->setNotePath(path);
+        readNote(note);
+    }
+    if (m_noteCount < std::numeric_limits<qint16>::max())
+        ++m_noteCount;
+    return note;
+}
+
+// A note whose file does not read within a moment (a stalled share) comes
+// onto the screen when it has been read; until then it is neither shown
+// nor written.
+void NoteKeeper::readNote(NoteWindow *note)
+{
+    const auto reader = m_seams.readNote ? m_seams.readNote : NoteFile::load;
+    SlowReads::deliver(QtConcurrent::run(SlowReads::pool(), reader, note->notePath()), note,
+                       [this, note](const NoteFile::Contents &contents) {
+                           if (!m_finished && !note->isClosed())
+                               showNote(note, contents);
+                       });
+}
+
+void NoteKeeper::showNote(NoteWindow *note, const NoteFile::Contents &contents)
+{
+    note->load(contents);
+    note->bringIntoReach(reachableAreas());
+    note->show();
+}
+
+NoteWindow *NoteKeeper::note(int index) const
+{
+    if (index < 0 || index >= noteTableSize)
+        return nullptr;
+    return m_noteTable[index];
+}
+
+QList<NoteWindow *> NoteKeeper::openNotes() const
+{
+    QList<NoteWindow *> notes;
+    const int count = qMin<int>(m_noteCount, noteTableSize);
+    for (int index = 0; index < count; ++index)
+        if (NoteWindow *note = m_noteTable[index]; note && !note->isClosed())
+            notes.append(note);
+    return notes;
+}
+
+QList<QRect> NoteKeeper::reachableAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    return areas;
+}
+
+void NoteKeeper::bringIntoReach(const QList<QRect> &areas)
+{
+    for (NoteWindow *note : openNotes())
+        note->bringIntoReach(areas);
+}
+
+void NoteKeeper::gather(const QRect &area)
+{
+    int index = 0;
+    for (NoteWindow *note : openNotes())
+        note->moveForUser(ScreenReach::cascaded(index++, note->size(), area));
+}
+
+QString NoteKeeper::newNotePath() const
+{
+    return NoteFile::newPath(m_seams.folder, m_seams.clock->now());
+}
+
+void NoteKeeper::paste(const QMimeData *data)
+{
+    // A pasted picture is kept under the name of the note made for it.
+    const QString notePath = newNotePath();
+    const QString pngPath =
+        QDir(m_seams.folder)
+            .filePath(
+                QStringLiteral("pictures/%1.png").arg(QFileInfo(notePath).completeBaseName()));
+    const QString picture = PastedPicture::fileFor(data, pngPath);
+    if (!picture.isEmpty())
+        createNoteAt(picture, notePath, QPoint());
+}
+
+void NoteKeeper::createNote(const QString &path)
+{
+    createNoteAt(path, newNotePath(), QPoint());
+}
+
+void NoteKeeper::createNotes(const QStringList &pictures)
+{
+    // Each a step further down and right, so that none hides the one before.
+    QPoint offset;
+    for (const QString &picture : pictures) {
+        createNoteAt(picture, newNotePath(), offset);
+        offset += QPoint(ScreenReach::cascadeStep, ScreenReach::cascadeStep);
+    }
+}
+
+void NoteKeeper::createNoteAt(const QString &picturePath, const QString &notePath,
+                              const QPoint &offset)
+{
+    const QPoint corner = m_newNoteCorner() + offset;
+    const NoteRecord record =
+        NoteState::newNoteRecord(picturePath, static_cast<float>(m_twips.fromPixels(corner.x())),
+                                 static_cast<float>(m_twips.fromPixels(corner.y())));
+    if (NoteFile::create(notePath, record))
+        openNote(notePath);
+}
+
+QList<NoteKeeper::Unsaved> NoteKeeper::closeAllNotes()
+{
+    QList<Unsaved> unsaved;
+    for (NoteWindow *note : openNotes()) {
+        note->close();
+        const NoteFile::Result result = note->lastSave();
+        if (result.failed())
+            unsaved.append({note->notePath(), note->unwritten(), result.error});
+    }
+    return unsaved;
+}
+
+void NoteKeeper::finish(bool askAboutUnsaved, QWidget *parent)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    QList<Unsaved> unsaved = closeAllNotes();
+    while (askAboutUnsaved && !unsaved.isEmpty() &&
+           m_seams.messageBox->askRetry(parent, unsavedText(unsaved)))
+        unsaved = retried(unsaved);
+    // Every note is written: the folder is free for the next copy from now
+    // on, also when the process then ends without waiting for a decode.
+    if (m_handoff)
+        m_handoff->close();
+    m_instance->release();
+    emit finished();
+}

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/record/noterecord.h"
+#include "core/record/twips.h"
+#include "core/storage/notefile.h"
+#include "ui/desktop/picker.h"
+#include "ui/desktop/seams.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class FileHandoff;
+class NoteWindow;
+class QMimeData;
+class QWidget;
+class SingleInstance;
+
+/**
+ * Keeps the notes of one notes folder: the folder's lock and the hand-over
+ * from later copies, the note table, reading the notes at the start, new
+ * notes (dropped, pasted, handed over, named on the command line) and the
+ * exit with its retry of notes that could not be written. It shows nothing
+ * of its own; the main window asks it and tells it what the user did.
+ */
+class NoteKeeper final : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int noteTableSize = 101;
+
+    /** A note that could not be written at the exit. */
+    struct Unsaved
+    {
+        QString path;
+        NoteRecord record;
+        QString error;
+    };
+
+    /** Where a new note's outer corner goes: beside the main window. */
+    using Corner = std::function<QPoint()>;
+
+    NoteKeeper(const Seams &seams, Corner newNoteCorner, QObject *parent);
+    ~NoteKeeper() override;
+
+    /**
+     * Takes the notes folder's lock and keeps @p pictures, and those that
+     * later copies hand over, until placed(). False when another copy runs
+     * on the folder: it is handed @p pictures, or the user is told it runs.
+     */
+    bool start(const QStringList &pictures);
+    /** Opens every note of the folder, as the note table's limit and order allow. */
+    void openAllNotes();
+    /** The main window stands where it belongs: waiting pictures become notes beside it. */
+    void placed();
+
+    NoteWindow *openNote(const QString &path);
+    qint16 noteCount() const { return m_noteCount; }
+    NoteWindow *note(int index) const;
+    /** The notes of the table that are still open, in the order they were opened. */
+    QList<NoteWindow *> openNotes() const;
+    Picker *picker() { return &m_picker; }
+
+    /** Where windows can be reached: each screen less its panels. */
+    static QList<QRect> reachableAreas();
+    /** Brings every note onto one of @p areas where the user can grab it. */
+    void bringIntoReach(const QList<QRect> &areas);
+    /** Cascades every note over @p area, as moves by the user. */
+    void gather(const QRect &area);
+    /** Makes a note from @p data, a copied picture or file; nothing for anything else. */
+    void paste(const QMimeData *data);
+    /** Makes a note for the picture at @p path, as a drop makes one. */
+    void createNote(const QString &path);
+    /** Makes a note for each picture, each a step beside the one before. */
+    void createNotes(const QStringList &pictures);
+
+    /**
+     * The one way out, once whatever asks: closes every note in the order
+     * they were opened (each writes what it has not written), offers to try
+     * the notes that failed again when @p askAboutUnsaved (over @p parent),
+     * then gives up the folder's lock and the hand-over socket and reports
+     * finished().
+     */
+    void finish(bool askAboutUnsaved, QWidget *parent = nullptr);
+    bool isFinished() const { return m_finished; }
+
+signals:
+    void finished();
+
+private:
+    void readNote(NoteWindow *note);
+    void showNote(NoteWindow *note, const NoteFile::Contents &contents);
+    void createNoteAt(const QString &picturePath, const QString &notePath, const QPoint &offset);
+    QList<Unsaved> closeAllNotes();
+    QString newNotePath() const;
+
+    Seams m_seams;
+    Picker m_picker;
+    Twips m_twips;
+    Corner m_newNoteCorner;
+    std::unique_ptr<SingleInstance> m_instance;
+    FileHandoff *m_handoff = nullptr;
+    /** The pictures named at the start or handed over, until the main window is placed. */
+    QStringList m_pendingPictures;
+    bool m_placed = false;
+    std::array<QPointer<NoteWindow>, noteTableSize> m_noteTable;
+    qint16 m_noteCount = 0;
+    bool m_finished = false;
+};
