@@ -30,7 +30,6 @@ void NoteSaver::loaded(const NoteFile::Contents &contents, const NoteState &show
     m_written = contents.record;
     m_keepFile = !contents.trusted;
     m_loaded = shown;
-    m_writtenPosition = QPointF(shown.left, shown.top);
 }
 
 void NoteSaver::changed()
@@ -68,15 +67,12 @@ NoteFile::Result NoteSaver::save()
 {
     if (m_discarded || m_keepFile)
         return {true, {}};
-    const NoteState shown = m_state();
-    const NoteRecord record = shown.toRecord();
+    const NoteRecord record = m_state().toRecord();
     const NoteFile::Result result = NoteFile::save(m_path, record);
-    if (result) {
+    if (result)
         m_written = record;
-        m_writtenPosition = QPointF(shown.left, shown.top);
-    } else {
+    else
         m_unwritten = record;
-    }
     return result;
 }
 

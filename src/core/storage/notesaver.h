@@ -6,7 +6,6 @@
 #include "core/storage/notefile.h"
 
 #include <QObject>
-#include <QPointF>
 
 #include <functional>
 
@@ -51,8 +50,6 @@ public:
     NoteFile::Result lastSave() const { return m_lastSave; }
     /** The record that the last write could not put on the disk, for another try. */
     NoteRecord unwritten() const { return m_unwritten; }
-    /** The place in twips that the file holds. */
-    QPointF writtenPosition() const { return m_writtenPosition; }
 
 private:
     NoteFile::Result save();
@@ -65,7 +62,6 @@ private:
     QTimer *m_typingTimer;
     /** What the note file was last read or written with. */
     NoteRecord m_written;
-    QPointF m_writtenPosition;
     /** The file has not been read yet, or did not read as a whole record. */
     bool m_keepFile = true;
     /** What the note showed when it had loaded. */

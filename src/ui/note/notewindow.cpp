@@ -244,19 +244,19 @@ void NoteWindow::applyNaturalSize(const std::optional<QSize> &natural)
         m_picture->setPicture(m_picturePath, *natural);
 }
 
-// The memo label takes the font and the text colour; the edit box keeps its own colours.
 // A size beyond the largest is shown bounded and kept in the file as it is.
 void NoteWindow::applyGeometry(const NoteReading &reading)
 {
     const QRect wanted = reading.geometry(geometry());
     setGeometry(wanted);
-    if (wanted.width() <= width() && wanted.height() <= height())
-        return;
     const auto kept = [this](int wantedPixels, int shown, std::optional<float> stored) {
         return wantedPixels > shown && stored ? double(*stored) : m_twips.fromPixels(shown);
     };
-    m_storedSize = QSizeF(kept(wanted.width(), width(), reading.widthTwips),
-                          kept(wanted.height(), height(), reading.heightTwips));
+    const QRectF shown(m_twips.fromPixels(x()), m_twips.fromPixels(y()),
+                       m_twips.fromPixels(width()), m_twips.fromPixels(height()));
+    const QSizeF file(kept(wanted.width(), width(), reading.widthTwips),
+                      kept(wanted.height(), height(), reading.heightTwips));
+    m_placement.loaded(QRectF(shown.topLeft(), file), shown);
 }
 
 // A picture whose header read but whose pixels did not is laid out as one
@@ -269,6 +269,7 @@ void NoteWindow::forgetPictureSize()
     layoutNote();
 }
 
+// The memo label takes the font and the text colour; the edit box keeps its own colours.
 void NoteWindow::applyLabelFont(const NoteReading &reading)
 {
     m_memoLabel->setFont(reading.font(m_memoLabel->font()));
@@ -283,24 +284,23 @@ QSize NoteWindow::innerSize() const
     return size() - QSize(2 * border, 2 * border);
 }
 
+QRectF NoteWindow::shownTwips() const
+{
+    // The window system is asked only when the file takes the place shown.
+    const QPoint position = m_placement.keepsPlace() ? pos() : WindowPosition::of(this);
+    return QRectF(m_twips.fromPixels(position.x()), m_twips.fromPixels(position.y()),
+                  m_twips.fromPixels(width()), m_twips.fromPixels(height()));
+}
+
 NoteState NoteWindow::state() const
 {
     NoteState state;
     state.picturePath = m_picturePath;
-    if (m_storedPosition) {
-        state.left = static_cast<float>(m_storedPosition->x());
-        state.top = static_cast<float>(m_storedPosition->y());
-    } else {
-        const QPoint position = WindowPosition::of(this);
-        state.left = static_cast<float>(m_twips.fromPixels(position.x()));
-        state.top = static_cast<float>(m_twips.fromPixels(position.y()));
-    }
-    state.width = static_cast<float>(m_twips.fromPixels(width()));
-    state.height = static_cast<float>(m_twips.fromPixels(height()));
-    if (m_storedSize) {
-        state.width = static_cast<float>(m_storedSize->width());
-        state.height = static_cast<float>(m_storedSize->height());
-    }
+    const QRectF kept = m_placement.forFile(shownTwips());
+    state.left = static_cast<float>(kept.x());
+    state.top = static_cast<float>(kept.y());
+    state.width = static_cast<float>(kept.width());
+    state.height = static_cast<float>(kept.height());
     state.backgroundColour = ColourRef::fromColor(m_surface->backgroundColour());
     const QFont font = m_memoLabel->font();
     state.fontName = font.family();
@@ -341,10 +341,8 @@ void NoteWindow::resizeEvent(QResizeEvent *event)
     m_surface->setGeometry(rect().adjusted(border, border, -border, -border));
     layoutNote();
     m_background->grow(innerSize());
-    // Only the user's own resize replaces a size kept from the file.
     if (m_mover->isResizing()) {
-        m_storedSize.reset();
-        m_storedPosition.reset();
+        m_placement.userResized();
         noteChanged();
     }
 }
@@ -352,9 +350,8 @@ void NoteWindow::resizeEvent(QResizeEvent *event)
 void NoteWindow::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    // Only the user's own move replaces a place kept from the file.
     if (m_mover->isDragging())
-        m_storedPosition.reset();
+        m_placement.userMoved();
 }
 
 void NoteWindow::bringIntoReach(const QList<QRect> &screens)
@@ -362,16 +359,14 @@ void NoteWindow::bringIntoReach(const QList<QRect> &screens)
     const QPoint corner = ScreenReach::reachable(geometry(), screens);
     if (corner == pos())
         return;
-    // The file's place, not where the window manager may have pushed the note meanwhile.
-    if (!m_storedPosition)
-        m_storedPosition = m_saver->writtenPosition();
+    m_placement.putElsewhere(shownTwips());
     move(corner);
 }
 
 void NoteWindow::moveForUser(const QPoint &corner)
 {
     move(corner);
-    m_storedPosition.reset();
+    m_placement.userMoved();
     noteChanged();
 }
 

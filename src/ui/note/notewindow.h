@@ -4,6 +4,7 @@
 #include "core/record/notestate.h"
 #include "core/record/twips.h"
 #include "core/rules/notelayout.h"
+#include "core/rules/noteplacement.h"
 #include "core/storage/notefile.h"
 #include "ui/desktop/seams.h"
 
@@ -106,6 +107,8 @@ private:
     void noteChanged();
 
     QSize innerSize() const;
+    /** Where the note shows, in twips: asked of the window system when the file takes it. */
+    QRectF shownTwips() const;
     void layoutNote();
     void placeControls();
     void startEdit();
@@ -127,10 +130,7 @@ private:
     QFont m_editFont;
     NoteMover *m_mover;
     NoteSaver *m_saver;
-    /** The size in twips that the file gave, while the window shows a bounded one. */
-    std::optional<QSizeF> m_storedSize;
-    /** The place in twips that the file gave, while the note is shown elsewhere to be in reach. */
-    std::optional<QPointF> m_storedPosition;
+    NotePlacement m_placement;
     NoteLayout m_layout;
 
     NoteSurface *m_surface = nullptr;
