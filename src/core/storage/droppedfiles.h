@@ -5,6 +5,7 @@
 
 class QDropEvent;
 class QMimeData;
+class QObject;
 
 /**
  * The files in dragged data, as the desktop's file manager offers them.
@@ -14,4 +15,6 @@ namespace DroppedFiles {
 QString firstLocalFile(const QMimeData *data);
 /** Accepts a drag that carries a local file, so that only files can be dropped. */
 void acceptIfFiles(QDropEvent *event);
+/** Makes @p window accept only drags that carry a local file, as they enter and move. */
+void acceptOnlyFiles(QObject *window);
 } // namespace DroppedFiles

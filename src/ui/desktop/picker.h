@@ -3,6 +3,10 @@
 
 #include "ui/desktop/pickersettings.h"
 
+#include <QColor>
+
+#include <optional>
+
 class PickerBackend;
 class QWidget;
 
@@ -23,6 +27,11 @@ public:
     void showFont(QWidget *parent);
     /** Shows the colour dialog; waits until it closes. */
     void showColour(QWidget *parent);
+    /**
+     * Shows the colour dialog with @p current chosen; the colour it then
+     * holds, or nothing when that is no colour a window can show.
+     */
+    std::optional<QColor> pickColour(const QColor &current, QWidget *parent);
 
 private:
     PickerBackend *m_backend;

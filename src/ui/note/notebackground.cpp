@@ -2,7 +2,13 @@
 #include "ui/note/notebackground.h"
 
 #include "core/rules/tileplan.h"
+#include "core/storage/droppedfiles.h"
 #include "ui/note/notesurface.h"
+
+#include <QDropEvent>
+
+#include <memory>
+#include <optional>
 
 NoteBackground::NoteBackground(NoteSurface *surface, const Twips &twips, QObject *parent)
     : QObject(parent), m_surface(surface), m_twips(twips)
@@ -18,11 +24,24 @@ void NoteBackground::load(const QString &path, const QSize &shown)
     fetch(path, [](bool) {});
 }
 
-void NoteBackground::drop(const QString &path, const QSize &shown,
-                          const std::function<void(bool)> &done)
+void NoteBackground::drop(QDropEvent *event, const QSize &shown, const std::function<void()> &tiled)
 {
+    const QString path = DroppedFiles::firstLocalFile(event->mimeData());
+    if (path.isEmpty())
+        return;
     m_largestShown = m_largestShown.expandedTo(shown);
-    fetch(path, done);
+    const auto loaded = std::make_shared<std::optional<bool>>();
+    fetch(path, [loaded, tiled](bool showing) {
+        *loaded = showing;
+        if (showing)
+            tiled();
+    });
+    if (!loaded->has_value()) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else if (**loaded) {
+        event->acceptProposedAction();
+    }
 }
 
 void NoteBackground::cancel()

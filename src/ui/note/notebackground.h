@@ -12,6 +12,7 @@
 #include <functional>
 
 class NoteSurface;
+class QDropEvent;
 
 /**
  * A note's background picture: the file the note names, read off the
@@ -32,8 +33,14 @@ public:
      * is kept while it is read and when it will not load.
      */
     void load(const QString &path, const QSize &shown);
-    /** Tiles the picture of @p path, dropped on the note; @p done hears whether it showed. */
-    void drop(const QString &path, const QSize &shown, const std::function<void(bool)> &done);
+    /**
+     * Tiles the picture of the file dropped by @p event on a note that shows
+     * @p shown of it; @p tiled hears when it shows. A picture read within a
+     * moment is taken only if it loads, as the file manager proposed; one
+     * that takes longer is taken as a copy, never moved away from its
+     * folder, and tiles the note once it has been read.
+     */
+    void drop(QDropEvent *event, const QSize &shown, const std::function<void()> &tiled);
     /** The tiles are cleared and no picture is named. */
     void cancel();
     /** The note's surface is now @p shown: more of the picture is decoded where it shows more. */

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/note/notewindow.h"
 
-#include "core/reads/pictureloader.h"
-#include "core/reads/slowreads.h"
 #include "core/record/colourref.h"
 #include "core/record/notereading.h"
 #include "core/rules/screenreach.h"
@@ -13,9 +11,8 @@
 #include "ui/desktop/messagebox.h"
 #include "ui/desktop/picker.h"
 #include "ui/desktop/windowposition.h"
-#include "ui/note/memoedit.h"
-#include "ui/note/memolabel.h"
 #include "ui/note/notebackground.h"
+#include "ui/note/notememo.h"
 #include "ui/note/notemenu.h"
 #include "ui/note/notemover.h"
 #include "ui/note/notesurface.h"
@@ -24,7 +21,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMimeData>
 #include <QPainter>
 #include <QPointer>
 
@@ -32,37 +28,16 @@ namespace {
 const QString discardQuestion =
     QStringLiteral("この付箋紙を削除します。メモの内容は失われます。よろしいですか？");
 
-QFont withPickerFont(QFont font, const PickerSettings &settings)
-{
-    font.setFamily(settings.fontName);
-    if (settings.fontSize > 0)
-        font.setPointSizeF(settings.fontSize);
-    font.setBold(settings.bold);
-    font.setItalic(settings.italic);
-    return font;
-}
-
-QColor textColour(const QWidget *widget)
-{
-    return widget->palette().color(QPalette::WindowText);
-}
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    widget->setPalette(colours);
-}
 } // namespace
 
 NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_seams(seams), m_picker(picker),
-      m_twips(logicalDpiX()), m_editFont(QApplication::font("QPlainTextEdit")),
-      m_mover(new NoteMover(this)),
+      m_twips(logicalDpiX()), m_mover(new NoteMover(this)),
       m_saver(new NoteSaver(this, seams.writeOnChange, [this] { return state(); }))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
+    DroppedFiles::acceptOnlyFiles(this);
     setMouseTracking(true);
     setMinimumSize(NoteLayout::minimumWindowSize());
     setMaximumSize(NoteLayout::maximumWindowSize());
@@ -95,34 +70,14 @@ void NoteWindow::createControls()
     m_webPane = new WebPane(m_seams.liveWebPanes, m_surface);
     m_webPane->setObjectName(QStringLiteral("webPane"));
 
-    m_memoLabel = new MemoLabel(m_surface);
-    m_memoLabel->setObjectName(QStringLiteral("memoLabel"));
+    m_memo = new NoteMemo(m_surface, QApplication::font("QPlainTextEdit"));
 
     placeControls();
 }
 
-// The edit box is made the first time the memo is edited: a hundred notes
-// start quicker and smaller without a hundred text editors, hidden anyway.
 MemoEdit *NoteWindow::memoEdit()
 {
-    if (m_memoEdit)
-        return m_memoEdit;
-    m_memoEdit = new MemoEdit(m_surface);
-    m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
-    m_memoEdit->hide();
-    m_memoEdit->setFont(m_editFont);
-    m_memoEdit->setGeometry(m_memoLabel->geometry());
-    m_memoEdit->stackUnder(m_memoLabel);
-    connect(m_memoEdit, &MemoEdit::focusLost, this, &NoteWindow::endEdit);
-    connect(m_memoEdit, &MemoEdit::textChanged, m_saver, &NoteSaver::typed);
-    return m_memoEdit;
-}
-
-void NoteWindow::setEditFont(const QFont &font)
-{
-    m_editFont = font;
-    if (m_memoEdit)
-        m_memoEdit->setFont(font);
+    return m_memo->edit();
 }
 
 // The menu is made the first time it is needed: most notes never show it,
@@ -149,9 +104,11 @@ void NoteWindow::createMenu()
 
 void NoteWindow::connectSignals()
 {
-    connect(m_memoLabel, &MemoLabel::clicked, this, &NoteWindow::startEdit);
+    connect(m_memo, &NoteMemo::clicked, this, &NoteWindow::startEdit);
+    connect(m_memo, &NoteMemo::focusLost, this, &NoteWindow::endEdit);
+    connect(m_memo, &NoteMemo::typed, m_saver, &NoteSaver::typed);
     connect(m_mover, &NoteMover::gestureEnded, this, &NoteWindow::noteChanged);
-    connect(m_picture, &PictureView::decodeFailed, this, &NoteWindow::forgetPictureSize);
+    connect(m_picture, &PictureView::shapeChanged, this, &NoteWindow::layoutNote);
 }
 
 QString NoteWindow::notePath() const
@@ -174,19 +131,24 @@ bool NoteWindow::isDiscarded() const
     return m_saver->isDiscarded();
 }
 
+float NoteWindow::pictureRatio() const
+{
+    return m_picture->ratio();
+}
+
+QString NoteWindow::picturePath() const
+{
+    return m_picture->source();
+}
+
 QString NoteWindow::backgroundPath() const
 {
     return m_background->path();
 }
 
-NoteFile::Result NoteWindow::lastSave() const
+const NoteSaver &NoteWindow::saver() const
 {
-    return m_saver->lastSave();
-}
-
-NoteRecord NoteWindow::unwritten() const
-{
-    return m_saver->unwritten();
+    return *m_saver;
 }
 
 void NoteWindow::load()
@@ -197,51 +159,16 @@ void NoteWindow::load()
 void NoteWindow::load(const NoteFile::Contents &contents)
 {
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
-    applyPicture(reading.picturePath);
+    m_picture->open(reading.picturePath, m_twips.toPixels(NoteLayout::designPictureSide));
     applyGeometry(reading);
     if (reading.backgroundColour)
         m_surface->setBackgroundColour(*reading.backgroundColour);
-    applyLabelFont(reading);
-    setEditFont(reading.font(m_editFont));
+    m_memo->load(reading);
     if (reading.webPaneShown)
         m_webPane->setVisible(*reading.webPaneShown);
-    m_memoLabel->setMemo(reading.memo);
     m_background->load(reading.backgroundPath, innerSize());
     m_webPane->navigate(webPage());
     m_saver->loaded(contents, state());
-}
-
-// The picture's natural size comes from its header, and the ratio from that
-// size, before the window is sized; the pixels are decoded once the picture
-// has the size it shows at. A header that does not come within a moment (a
-// stalled share) leaves the design's box until it does.
-void NoteWindow::applyPicture(const QString &path)
-{
-    m_picturePath = path;
-    m_picture->setStretching(true);
-    const auto late = std::make_shared<bool>(false);
-    const bool now = SlowReads::deliver(PictureLoader::naturalSizeLater(path), this,
-                                        [this, path, late](const std::optional<QSize> &natural) {
-                                            if (m_picturePath != path || (*late && !natural))
-                                                return;
-                                            applyNaturalSize(natural);
-                                            if (*late)
-                                                layoutNote();
-                                        });
-    if (!now) {
-        *late = true;
-        applyNaturalSize(std::nullopt);
-    }
-}
-
-void NoteWindow::applyNaturalSize(const std::optional<QSize> &natural)
-{
-    if (natural)
-        m_picture->resize(*natural);
-    m_pictureRatio =
-        static_cast<float>(m_picture->height()) / static_cast<float>(m_picture->width());
-    if (natural)
-        m_picture->setPicture(m_picturePath, *natural);
 }
 
 // A size beyond the largest is shown bounded and kept in the file as it is.
@@ -257,24 +184,6 @@ void NoteWindow::applyGeometry(const NoteReading &reading)
     const QSizeF file(kept(wanted.width(), width(), reading.widthTwips),
                       kept(wanted.height(), height(), reading.heightTwips));
     m_placement.loaded(QRectF(shown.topLeft(), file), shown);
-}
-
-// A picture whose header read but whose pixels did not is laid out as one
-// that does not load: the design's box and its proportions.
-void NoteWindow::forgetPictureSize()
-{
-    const int side = m_twips.toPixels(NoteLayout::designPictureSide);
-    m_picture->resize(side, side);
-    m_pictureRatio = 1;
-    layoutNote();
-}
-
-// The memo label takes the font and the text colour; the edit box keeps its own colours.
-void NoteWindow::applyLabelFont(const NoteReading &reading)
-{
-    m_memoLabel->setFont(reading.font(m_memoLabel->font()));
-    if (reading.textColour)
-        setTextColour(m_memoLabel, *reading.textColour);
 }
 
 // What of the note its background tiles can show: its inner area.
@@ -295,23 +204,21 @@ QRectF NoteWindow::shownTwips() const
 NoteState NoteWindow::state() const
 {
     NoteState state;
-    state.picturePath = m_picturePath;
+    state.picturePath = m_picture->source();
     const QRectF kept = m_placement.forFile(shownTwips());
     state.left = static_cast<float>(kept.x());
     state.top = static_cast<float>(kept.y());
     state.width = static_cast<float>(kept.width());
     state.height = static_cast<float>(kept.height());
     state.backgroundColour = ColourRef::fromColor(m_surface->backgroundColour());
-    const QFont font = m_memoLabel->font();
+    const QFont font = m_memo->font();
     state.fontName = font.family();
     state.fontSize = static_cast<float>(font.pointSizeF());
-    state.textColour = ColourRef::fromColor(textColour(m_memoLabel));
+    state.textColour = ColourRef::fromColor(m_memo->textColour());
     state.bold = font.bold();
     state.italic = font.italic();
     state.webPaneShown = !m_webPane->isHidden();
-    // Text typed into the edit box is the memo, also before the edit ends.
-    const bool editing = m_memoEdit && !m_memoEdit->isHidden();
-    state.memo = editing ? m_memoEdit->memo() : m_memoLabel->memo();
+    state.memo = m_memo->memo();
     state.backgroundPath = m_background->path();
     return state;
 }
@@ -376,7 +283,8 @@ void NoteWindow::layoutNote()
     current.pictureWidth = m_twips.fromPixels(m_picture->width());
     current.pictureHeight = m_twips.fromPixels(m_picture->height());
     const NoteLayout::Frame frame{m_twips.fromPixels(width()), m_twips.fromPixels(height()),
-                                  NoteLayout::pictureTop, m_pictureRatio, !m_webPane->isHidden()};
+                                  NoteLayout::pictureTop, m_picture->ratio(),
+                                  !m_webPane->isHidden()};
     m_layout = NoteLayout::fitted(current, frame, m_twips);
     placeControls();
     emit layoutDone();
@@ -386,9 +294,7 @@ void NoteWindow::placeControls()
 {
     const NoteLayout::Placement placement = m_layout.placed(m_twips, m_surface->width());
     m_picture->setGeometry(placement.picture);
-    m_memoLabel->setGeometry(placement.memo);
-    if (m_memoEdit)
-        m_memoEdit->setGeometry(placement.memo);
+    m_memo->setGeometry(placement.memo);
     m_webPane->setGeometry(placement.pane);
 }
 
@@ -402,22 +308,14 @@ void NoteWindow::paintEvent(QPaintEvent *)
 
 void NoteWindow::startEdit()
 {
-    MemoEdit *edit = memoEdit();
-    edit->setMemo(m_memoLabel->memo());
+    m_memo->startEdit();
     m_saver->forgetTyping(); // the text put in is no typing
-    edit->show();
-    activateWindow();
-    edit->setFocus(Qt::MouseFocusReason);
-    m_memoLabel->hide();
 }
 
 void NoteWindow::endEdit()
 {
-    if (!m_memoEdit || m_memoEdit->isHidden())
+    if (!m_memo->endEdit())
         return;
-    m_memoLabel->setMemo(m_memoEdit->memo());
-    m_memoEdit->hide();
-    m_memoLabel->show();
     m_saver->forgetTyping();
     noteChanged();
 }
@@ -447,67 +345,26 @@ void NoteWindow::mouseReleaseEvent(QMouseEvent *)
     m_mover->release();
 }
 
-void NoteWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    DroppedFiles::acceptIfFiles(event);
-}
-
-void NoteWindow::dragMoveEvent(QDragMoveEvent *event)
-{
-    DroppedFiles::acceptIfFiles(event);
-}
-
-// A picture read within a moment is taken only if it loads, as the file
-// manager proposed; one that takes longer is taken as a copy, never moved
-// away from its folder, and tiles the note once it has been read.
 void NoteWindow::dropEvent(QDropEvent *event)
 {
-    const QString path = DroppedFiles::firstLocalFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    const auto loaded = std::make_shared<std::optional<bool>>();
-    m_background->drop(path, innerSize(), [this, loaded](bool shown) {
-        *loaded = shown;
-        if (shown)
-            noteChanged();
-    });
-    if (!loaded->has_value()) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else if (**loaded) {
-        event->acceptProposedAction();
-    }
+    m_background->drop(event, innerSize(), [this] { noteChanged(); });
 }
 
 void NoteWindow::chooseFont()
 {
-    PickerSettings &settings = m_picker->settings();
-    settings.flags = PickerSettings::ColourSelected | PickerSettings::FullForm;
-    const QFont font = m_memoLabel->font();
-    settings.fontName = font.family();
-    settings.fontSize = static_cast<float>(font.pointSizeF());
-    settings.bold = font.bold();
-    settings.italic = font.italic();
-    m_picker->showFont(this);
-    m_memoLabel->setFont(withPickerFont(m_memoLabel->font(), m_picker->settings()));
-    setEditFont(withPickerFont(m_editFont, m_picker->settings()));
+    m_memo->chooseFont(m_picker, this);
     noteChanged();
 }
 
 void NoteWindow::chooseTextColour()
 {
-    m_picker->settings().colour = ColourRef::fromColor(textColour(m_memoLabel));
-    m_picker->showColour(this);
-    if (const auto colour = ColourRef::toColor(m_picker->settings().colour))
-        setTextColour(m_memoLabel, *colour);
+    m_memo->chooseTextColour(m_picker, this);
     noteChanged();
 }
 
 void NoteWindow::chooseBackgroundColour()
 {
-    m_picker->settings().colour = ColourRef::fromColor(m_surface->backgroundColour());
-    m_picker->showColour(this);
-    if (const auto colour = ColourRef::toColor(m_picker->settings().colour))
+    if (const auto colour = m_picker->pickColour(m_surface->backgroundColour(), this))
         m_surface->setBackgroundColour(*colour);
     noteChanged();
 }

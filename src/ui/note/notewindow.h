@@ -12,8 +12,8 @@
 #include <QWidget>
 
 class MemoEdit;
-class MemoLabel;
 class NoteBackground;
+class NoteMemo;
 class NoteMenu;
 class NoteMover;
 class NoteSaver;
@@ -48,18 +48,16 @@ public:
     void load(const NoteFile::Contents &contents);
     /** What the window shows, as its file keeps it. */
     NoteState state() const;
-    float pictureRatio() const { return m_pictureRatio; }
-    QString picturePath() const { return m_picturePath; }
+    float pictureRatio() const;
+    QString picturePath() const;
     QString backgroundPath() const;
     /** Whether the note has been closed; a closed note is neither shown nor written again. */
     bool isClosed() const;
     /** Whether the note was discarded; its file is never written again. */
     bool isDiscarded() const;
     bool isDragging() const;
-    /** How the note's last write went. */
-    NoteFile::Result lastSave() const;
-    /** The record that the last write could not put on the disk, for another try. */
-    NoteRecord unwritten() const;
+    /** When and how the note writes its file: how the last write went, what it could not write. */
+    const NoteSaver &saver() const;
     /** The note's pop-up menu. */
     NoteMenu *menu();
     /** The box the memo is edited in, hidden while the memo is not being edited. */
@@ -89,8 +87,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
@@ -98,12 +94,7 @@ private:
     void createMenu();
     void connectSignals();
 
-    void applyPicture(const QString &path);
-    void applyNaturalSize(const std::optional<QSize> &natural);
     void applyGeometry(const NoteReading &reading);
-    void applyLabelFont(const NoteReading &reading);
-    void forgetPictureSize();
-    void setEditFont(const QFont &font);
     void noteChanged();
 
     QSize innerSize() const;
@@ -124,10 +115,7 @@ private:
     Seams m_seams;
     Picker *m_picker;
     Twips m_twips;
-    QString m_picturePath;
-    float m_pictureRatio = 0;
     NoteBackground *m_background = nullptr;
-    QFont m_editFont;
     NoteMover *m_mover;
     NoteSaver *m_saver;
     NotePlacement m_placement;
@@ -135,8 +123,7 @@ private:
 
     NoteSurface *m_surface = nullptr;
     PictureView *m_picture = nullptr;
-    MemoLabel *m_memoLabel = nullptr;
-    MemoEdit *m_memoEdit = nullptr;
+    NoteMemo *m_memo = nullptr;
     WebPane *m_webPane = nullptr;
     NoteMenu *m_menu = nullptr;
 };

@@ -2,11 +2,13 @@
 #include "ui/note/pictureview.h"
 
 #include "core/reads/pictureloader.h"
+#include "core/reads/slowreads.h"
 
 #include <QFutureWatcher>
 #include <QPainter>
 
 #include <cmath>
+#include <memory>
 
 PictureView::PictureView(QWidget *parent) : QWidget(parent)
 {
@@ -14,6 +16,35 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent)
 }
 
 PictureView::~PictureView() = default;
+
+void PictureView::open(const QString &path, int designSide)
+{
+    m_source = path;
+    m_designSide = designSide;
+    setStretching(true);
+    const auto late = std::make_shared<bool>(false);
+    const bool now = SlowReads::deliver(PictureLoader::naturalSizeLater(path), this,
+                                        [this, path, late](const std::optional<QSize> &natural) {
+                                            if (m_source != path || (*late && !natural))
+                                                return;
+                                            takeNaturalSize(natural);
+                                            if (*late)
+                                                emit shapeChanged();
+                                        });
+    if (!now) {
+        *late = true;
+        takeNaturalSize(std::nullopt);
+    }
+}
+
+void PictureView::takeNaturalSize(const std::optional<QSize> &natural)
+{
+    if (natural)
+        resize(*natural);
+    m_ratio = static_cast<float>(height()) / static_cast<float>(width());
+    if (natural)
+        setPicture(m_source, *natural);
+}
 
 void PictureView::setPicture(const QString &path, const QSize &naturalSize)
 {
@@ -58,8 +89,13 @@ void PictureView::takeDecoded()
     m_decoding->deleteLater();
     m_decoding = nullptr;
     if (image.isNull() && m_pixels.isNull()) {
+        // A picture whose header read but whose pixels did not is laid out
+        // as one that does not load: the design's box and its proportions.
         m_path.clear();
+        resize(m_designSide, m_designSide);
+        m_ratio = 1;
         emit decodeFailed();
+        emit shapeChanged();
         return;
     }
     if (!image.isNull())

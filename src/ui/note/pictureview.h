@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
 template <typename T> class QFutureWatcher;
 
 /**
@@ -20,6 +22,21 @@ public:
     explicit PictureView(QWidget *parent = nullptr);
     ~PictureView() override;
 
+    /**
+     * Opens the note's picture at @p path. Its natural size comes from its
+     * header, and the picture's shape from that size; the pixels are decoded
+     * once the box has the size it shows at. A header that does not come
+     * within a moment (a stalled share) leaves the box as it is until it
+     * does; a picture that does not decode takes the design's box of
+     * @p designSide pixels and its proportions. shapeChanged() says when
+     * the shape changes later.
+     */
+    void open(const QString &path, int designSide);
+    /** The path of the note's picture, as the note keeps it. */
+    QString source() const { return m_source; }
+    /** The picture's height to its width. */
+    float ratio() const { return m_ratio; }
+
     /** Shows the picture of @p path, whose natural size is @p naturalSize pixels. */
     void setPicture(const QString &path, const QSize &naturalSize);
     bool hasPicture() const { return !m_path.isEmpty(); }
@@ -30,6 +47,8 @@ public:
 
 signals:
     void pictureReady();
+    /** The picture's shape changed after open() returned: the note lays itself out again. */
+    void shapeChanged();
     /** The picture's pixels would not decode, though its header read: it shows nothing. */
     void decodeFailed();
 
@@ -39,10 +58,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void takeNaturalSize(const std::optional<QSize> &natural);
     QSize wantedPixels() const;
     void decodeIfNeeded();
     void takeDecoded();
 
+    QString m_source;
+    int m_designSide = 0;
+    float m_ratio = 0;
     QString m_path;
     QSize m_naturalSize;
     bool m_stretching = false;

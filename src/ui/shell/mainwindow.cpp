@@ -52,6 +52,7 @@ MainWindow::MainWindow(const Seams &seams)
     setWindowTitle(caption);
     setWindowIcon(icon());
     setAcceptDrops(true);
+    DroppedFiles::acceptOnlyFiles(this);
     createControls();
 }
 
@@ -261,16 +262,6 @@ void MainWindow::restore()
     showNormal();
     raise();
     activateWindow();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    DroppedFiles::acceptIfFiles(event);
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent *event)
-{
-    DroppedFiles::acceptIfFiles(event);
 }
 
 void MainWindow::dropEvent(QDropEvent *event)

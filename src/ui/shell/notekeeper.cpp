@@ -6,6 +6,7 @@
 #include "core/rules/screenreach.h"
 #include "core/storage/clock.h"
 #include "core/storage/filehandoff.h"
+#include "core/storage/notesaver.h"
 #include "core/storage/pastedpicture.h"
 #include "core/storage/singleinstance.h"
 #include "ui/desktop/messagebox.h"
@@ -218,9 +219,9 @@ QList<NoteKeeper::Unsaved> NoteKeeper::closeAllNotes()
     QList<Unsaved> unsaved;
     for (NoteWindow *note : openNotes()) {
         note->close();
-        const NoteFile::Result result = note->lastSave();
+        const NoteFile::Result result = note->saver().lastSave();
         if (result.failed())
-            unsaved.append({note->notePath(), note->unwritten(), result.error});
+            unsaved.append({note->notePath(), note->saver().unwritten(), result.error});
     }
     return unsaved;
 }
