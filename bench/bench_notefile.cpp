@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     int fields = 0;
     timer.restart();
     for (const QString &path : paths)
-        fields += NoteFile::read(path).field(NoteRecord::Memo).size();
+        fields += NoteFile::load(path).record.field(NoteRecord::Memo).size();
     const double readNs = double(timer.nsecsElapsed()) / count;
 
     QTextStream out(stdout);

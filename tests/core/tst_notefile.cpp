@@ -87,7 +87,7 @@ void TestNoteFile::neverReusesAName()
     const QString second = NoteFile::newPath(m_dir.path(), now);
     QCOMPARE(second, m_dir.filePath("298260215.26.dat"));
     QVERIFY(NoteFile::create(second, memoRecord("second")));
-    QCOMPARE(NoteFile::read(first).field(NoteRecord::Memo), QStringLiteral("first"));
+    QCOMPARE(NoteFile::load(first).record.field(NoteRecord::Memo), QStringLiteral("first"));
 }
 
 void TestNoteFile::savesOnlyAnExistingWritableFile()
@@ -98,7 +98,7 @@ void TestNoteFile::savesOnlyAnExistingWritableFile()
 
     writeBytes(path, "old\r\n");
     QVERIFY(NoteFile::save(path, memoRecord("new")));
-    QCOMPARE(NoteFile::read(path).field(NoteRecord::Memo), QStringLiteral("new"));
+    QCOMPARE(NoteFile::load(path).record.field(NoteRecord::Memo), QStringLiteral("new"));
 
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
     const QByteArray before = contents(path);
@@ -109,11 +109,11 @@ void TestNoteFile::savesOnlyAnExistingWritableFile()
 
 void TestNoteFile::readsAnUnreadableFileAsEmpty()
 {
-    QCOMPARE(NoteFile::read(m_dir.filePath("missing.dat")), NoteRecord());
-    QCOMPARE(NoteFile::read(m_dir.path()), NoteRecord());
+    QCOMPARE(NoteFile::load(m_dir.filePath("missing.dat")).record, NoteRecord());
+    QCOMPARE(NoteFile::load(m_dir.path()).record, NoteRecord());
     const QString fifo = m_dir.filePath("fifo.dat");
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QCOMPARE(NoteFile::read(fifo), NoteRecord()); // must not block
+    QCOMPARE(NoteFile::load(fifo).record, NoteRecord()); // must not block
 }
 
 void TestNoteFile::readsAHugeFileOnlySoFar()
@@ -220,7 +220,7 @@ void TestNoteFile::followsLinksOnlyToNotes()
     QVERIFY(QFile::link(note, m_dir.filePath("to-note.dat")));
     QVERIFY(QFile::link(other, m_dir.filePath("to-other.dat")));
     QVERIFY(NoteFile::save(m_dir.filePath("to-note.dat"), memoRecord("through")));
-    QCOMPARE(NoteFile::read(note).field(NoteRecord::Memo), QStringLiteral("through"));
+    QCOMPARE(NoteFile::load(note).record.field(NoteRecord::Memo), QStringLiteral("through"));
     QVERIFY(QFileInfo(m_dir.filePath("to-note.dat")).isSymLink());
     QVERIFY(!NoteFile::save(m_dir.filePath("to-other.dat"), memoRecord("never")));
     QCOMPARE(contents(other), QByteArray("key=value\r\nmore=lines\r\n"));
@@ -228,7 +228,7 @@ void TestNoteFile::followsLinksOnlyToNotes()
     QCOMPARE(::link(qPrintable(note), qPrintable(m_dir.filePath("second.dat"))), 0);
     QVERIFY(NoteFile::save(m_dir.filePath("second.dat"), memoRecord("both")));
     QCOMPARE(contents(note), contents(m_dir.filePath("second.dat")));
-    QCOMPARE(NoteFile::read(note).field(NoteRecord::Memo), QStringLiteral("both"));
+    QCOMPARE(NoteFile::load(note).record.field(NoteRecord::Memo), QStringLiteral("both"));
 }
 
 void TestNoteFile::savesInAFolderThatTakesNoNewFile()
@@ -241,7 +241,7 @@ void TestNoteFile::savesInAFolderThatTakesNoNewFile()
     const NoteFile::Result saved = NoteFile::save(path, memoRecord("in place"));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(saved);
-    QCOMPARE(NoteFile::read(path).field(NoteRecord::Memo), QStringLiteral("in place"));
+    QCOMPARE(NoteFile::load(path).record.field(NoteRecord::Memo), QStringLiteral("in place"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"n.dat"});
 }
 

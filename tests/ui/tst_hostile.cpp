@@ -87,7 +87,7 @@ void TestHostile::survivesHostilePictures()
     const NoteState shown = note->state();
     QCOMPARE(shown.picturePath, picture);
     note->close();
-    QCOMPARE(NoteFile::read(fixture.path("h.dat")), shown.toRecord());
+    QCOMPARE(NoteFile::load(fixture.path("h.dat")).record, shown.toRecord());
 }
 
 void TestHostile::startUpSkipsWhatIsNoNoteFile()

@@ -85,7 +85,7 @@ void TestNoteLoadSave::loadsAndSavesEveryValue()
     QCOMPARE(editFont.pointSizeF(), 12.0);
     QVERIFY(editFont.bold() && editFont.italic());
     note->close();
-    QCOMPARE(NoteFile::read(fixture.path("1.dat")).toBytes(), state.toRecord().toBytes());
+    QCOMPARE(NoteFile::load(fixture.path("1.dat")).record.toBytes(), state.toRecord().toBytes());
 
     NoteWindow *again = fixture.open("1.dat");
     QCOMPARE(again->state(), state);
@@ -137,7 +137,7 @@ void TestNoteLoadSave::missingPictureKeepsTheDesignSize()
     QCOMPARE(picture->height(), picture->width());
     QCOMPARE(note->findChild<NoteSurface *>("surface")->layerCount(), 0);
     note->close();
-    QCOMPARE(NoteFile::read(fixture.path("4.dat")), state.toRecord());
+    QCOMPARE(NoteFile::load(fixture.path("4.dat")).record, state.toRecord());
 }
 
 void TestNoteLoadSave::unreadableFileOpensSmallButVisible()
@@ -314,7 +314,7 @@ void TestNoteLoadSave::boundsAHugeSizeAndKeepsItStored()
     note->resize(9000, 9000); // asked by the window system
     QCOMPARE(note->size(), QSize(8192, 8192));
     note->close();
-    QCOMPARE(NoteFile::read(fixture.path("huge.dat")).field(NoteRecord::Width),
+    QCOMPARE(NoteFile::load(fixture.path("huge.dat")).record.field(NoteRecord::Width),
              QStringLiteral("450000"));
 }
 
@@ -365,7 +365,7 @@ void TestNoteLoadSave::showsPartOfALongMemoAndKeepsItWhole()
     QTest::mouseClick(note->findChild<NoteSurface *>("surface"), Qt::LeftButton, {}, QPoint(3, 3));
     QVERIFY(edit->isHidden());
     note->close();
-    QCOMPARE(NoteFile::read(fixture.path("long.dat")).field(NoteRecord::Memo),
+    QCOMPARE(NoteFile::load(fixture.path("long.dat")).record.field(NoteRecord::Memo),
              memo + QLatin1String("end\n"));
 }
 
@@ -415,7 +415,7 @@ void TestNoteLoadSave::survivesHostileInputs()
     const NoteState shown = note->state();
     note->close();
     if (record)
-        QCOMPARE(NoteFile::read(fixture.path("h.dat")), shown.toRecord());
+        QCOMPARE(NoteFile::load(fixture.path("h.dat")).record, shown.toRecord());
     else
         QCOMPARE(NoteFiles::read(fixture.path("h.dat")), bytes);
 }

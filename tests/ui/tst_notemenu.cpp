@@ -100,7 +100,7 @@ void TestNoteMenu::fontConfirmedSetsBothWithoutLayout()
     }
     QCOMPARE(layouts.count(), 0);
     note->close();
-    const NoteRecord saved = NoteFile::read(fixture.path("1.dat"));
+    const NoteRecord saved = NoteFile::load(fixture.path("1.dat")).record;
     QCOMPARE(saved.field(NoteRecord::FontName), QStringLiteral("IPAGothic"));
     QCOMPARE(saved.field(NoteRecord::FontSize), QStringLiteral("12"));
     QCOMPARE(saved.field(NoteRecord::Italic), QStringLiteral("True"));

@@ -97,7 +97,8 @@ void TestNoteMoving::savesANegativeLeft()
     QTRY_COMPARE(note->pos(), QPoint(-9, 100));
     QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(7, 20));
     note->close();
-    QCOMPARE(NoteFile::read(fixture.path("1.dat")).field(NoteRecord::Left), QStringLiteral("-135"));
+    QCOMPARE(NoteFile::load(fixture.path("1.dat")).record.field(NoteRecord::Left),
+             QStringLiteral("-135"));
 }
 
 void TestNoteMoving::rightPressOpensTheMenuWithoutDragging()
@@ -183,7 +184,7 @@ void TestNoteMoving::editsTheMemoInPlace()
     QCOMPARE(label->memo(), QStringLiteral("a, b\n<b>two</b>"));
 
     note->close();
-    QCOMPARE(NoteFile::read(fixture.path("1.dat")).field(NoteRecord::Memo),
+    QCOMPARE(NoteFile::load(fixture.path("1.dat")).record.field(NoteRecord::Memo),
              QStringLiteral("a, b\n<b>two</b>"));
 }
 
@@ -210,7 +211,7 @@ void TestNoteMoving::textStillBeingEditedIsKept()
     NoteWindow *note = fixture.open("1.dat", noteAt());
     QVERIFY(note);
     const auto memo = [&fixture] {
-        return NoteFile::read(fixture.path("1.dat")).field(NoteRecord::Memo);
+        return NoteFile::load(fixture.path("1.dat")).record.field(NoteRecord::Memo);
     };
     QTest::mouseClick(note->findChild<MemoLabel *>("memoLabel"), Qt::LeftButton);
     MemoEdit *edit = note->memoEdit();

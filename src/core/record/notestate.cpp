@@ -30,18 +30,16 @@ QString NoteState::defaultFontName()
 
 NoteRecord NoteState::newNoteRecord(const QString &picturePath, float left, float top)
 {
-    NoteRecord record;
-    record.setField(NoteRecord::PicturePath, picturePath);
-    record.setField(NoteRecord::Left, NoteField::numberText(left));
-    record.setField(NoteRecord::Top, NoteField::numberText(top));
-    record.setField(NoteRecord::Width, QStringLiteral("3000"));
-    record.setField(NoteRecord::Height, QStringLiteral("3000"));
-    record.setField(NoteRecord::BackgroundColour, QStringLiteral("&H00FFFFFF&"));
-    record.setField(NoteRecord::FontName, defaultFontName());
-    record.setField(NoteRecord::FontSize, QStringLiteral("9"));
-    record.setField(NoteRecord::TextColour, QStringLiteral("&H00000000&"));
-    record.setField(NoteRecord::Bold, QStringLiteral("False"));
-    record.setField(NoteRecord::Italic, QStringLiteral("False"));
-    record.setField(NoteRecord::WebPaneShown, QStringLiteral("False"));
+    NoteState state;
+    state.picturePath = picturePath;
+    state.left = left;
+    state.top = top;
+    state.width = newNoteSide;
+    state.height = newNoteSide;
+    state.fontName = defaultFontName();
+    NoteRecord record = state.toRecord();
+    // A new note's file spells its colours as hexadecimal words; saves write numbers.
+    record.setField(NoteRecord::BackgroundColour, NoteField::colourHexText(state.backgroundColour));
+    record.setField(NoteRecord::TextColour, NoteField::colourHexText(state.textColour));
     return record;
 }

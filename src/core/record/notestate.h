@@ -11,6 +11,9 @@
  */
 struct NoteState
 {
+    /** A new note's width and height, in twips. */
+    static constexpr float newNoteSide = 3000;
+
     QString picturePath;
     float left = 0;
     float top = 0;

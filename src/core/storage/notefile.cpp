@@ -139,11 +139,6 @@ NoteFile::Contents NoteFile::load(const QString &path)
     return {NoteRecord::fromBytes(bytes), false};
 }
 
-NoteRecord NoteFile::read(const QString &path)
-{
-    return load(path).record;
-}
-
 NoteFile::Result NoteFile::save(const QString &path, const NoteRecord &record)
 {
     QFile existing(path);

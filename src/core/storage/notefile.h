@@ -54,8 +54,6 @@ struct Result
  * fields. A file that changes while it is read is read again, a few times.
  */
 Contents load(const QString &path);
-/** The record that load() gives. */
-NoteRecord read(const QString &path);
 
 /**
  * Writes @p record over the note file at @p path, but only while that file
