@@ -3,25 +3,20 @@
 
 #include <QTimer>
 
-#include <chrono>
-
-namespace {
-// A completed change reaches the disk this long after it, so that changes
-// made together are written once.
-constexpr std::chrono::milliseconds saveDelay{500};
-// Typed text is written once the typing pauses this long.
-constexpr std::chrono::milliseconds typingPause{2000};
-} // namespace
-
 NoteSaver::NoteSaver(QObject *parent, bool writeOnChange, State state)
+    : NoteSaver(parent, writeOnChange, std::move(state), Delays{})
+{
+}
+
+NoteSaver::NoteSaver(QObject *parent, bool writeOnChange, State state, Delays delays)
     : QObject(parent), m_writeOnChange(writeOnChange), m_state(std::move(state)),
       m_saveTimer(new QTimer(this)), m_typingTimer(new QTimer(this))
 {
     m_saveTimer->setSingleShot(true);
-    m_saveTimer->setInterval(saveDelay);
+    m_saveTimer->setInterval(delays.change);
     connect(m_saveTimer, &QTimer::timeout, this, &NoteSaver::writeIfChanged);
     m_typingTimer->setSingleShot(true);
-    m_typingTimer->setInterval(typingPause);
+    m_typingTimer->setInterval(delays.typing);
     connect(m_typingTimer, &QTimer::timeout, this, &NoteSaver::changed);
 }
 
@@ -41,6 +36,11 @@ void NoteSaver::changed()
         return;
     m_keepFile = false;
     m_saveTimer->start();
+}
+
+bool NoteSaver::isPending() const
+{
+    return m_saveTimer->isActive() || m_typingTimer->isActive();
 }
 
 void NoteSaver::typed()

@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+#include <chrono>
 #include <functional>
 
 class QTimer;
@@ -25,8 +26,18 @@ public:
     /** What the note shows, as its file keeps it. */
     using State = std::function<NoteState()>;
 
+    /** How long the saver waits before it writes. */
+    struct Delays
+    {
+        /** After a completed change, so that changes made together are written once. */
+        std::chrono::milliseconds change{500};
+        /** After the last key typed: typed text is written once the typing pauses. */
+        std::chrono::milliseconds typing{2000};
+    };
+
     /** Writes only when the note closes unless @p writeOnChange. */
     NoteSaver(QObject *parent, bool writeOnChange, State state);
+    NoteSaver(QObject *parent, bool writeOnChange, State state, Delays delays);
 
     QString path() const { return m_path; }
     void setPath(const QString &path) { m_path = path; }
@@ -45,6 +56,8 @@ public:
     void discard() { m_discarded = true; }
 
     bool isClosed() const { return m_closed; }
+    /** Whether a write is waiting for its delay. */
+    bool isPending() const;
     bool isDiscarded() const { return m_discarded; }
     /** How the last write went. */
     NoteFile::Result lastSave() const { return m_lastSave; }
