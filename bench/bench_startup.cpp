@@ -114,7 +114,7 @@ int runTile()
     surface.resize(192, 192); // the inner area of a 3000 × 3000 twips note
     QPixmap pixel(1, 1);
     pixel.fill(Qt::yellow);
-    surface.addTiles(pixel, pixel.size(), 2001, 2001);
+    surface.addTiles(std::make_shared<const QPixmap>(pixel), pixel.size(), 2001, 2001);
     QImage target(surface.size(), QImage::Format_ARGB32_Premultiplied);
     constexpr int rounds = 200;
     QElapsedTimer timer;

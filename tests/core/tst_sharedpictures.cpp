@@ -39,14 +39,14 @@ void TestSharedPictures::notesShareOneDecodeWhileOneHoldsIt()
     first->fetch(path, QSize(40, 40));
     second->fetch(path, QSize(40, 40));
     QTRY_VERIFY(first->picture && second->picture);
-    const qint64 decoded = first->picture->pixels.cacheKey();
-    QCOMPARE(second->picture->pixels.cacheKey(), decoded);
+    const qint64 decoded = first->picture->pixels->cacheKey();
+    QCOMPARE(second->picture->pixels->cacheKey(), decoded);
     QCOMPARE(first->picture->natural, QSize(64, 48));
     // Less of it, while a note holds it: no decode of its own.
     Holder smaller;
     smaller.fetch(path, QSize(20, 20));
     QTRY_VERIFY(smaller.picture);
-    QCOMPARE(smaller.picture->pixels.cacheKey(), decoded);
+    QCOMPARE(smaller.picture->pixels->cacheKey(), decoded);
     // Once no note holds it, it is gone: the next note decodes it anew.
     first.reset();
     second.reset();
@@ -54,8 +54,8 @@ void TestSharedPictures::notesShareOneDecodeWhileOneHoldsIt()
     Holder later;
     later.fetch(path, QSize(40, 40));
     QTRY_VERIFY(later.picture);
-    QVERIFY(later.picture->pixels.cacheKey() != decoded);
-    QCOMPARE(later.picture->pixels.size(), QSize(40, 40));
+    QVERIFY(later.picture->pixels->cacheKey() != decoded);
+    QCOMPARE(later.picture->pixels->size(), QSize(40, 40));
 }
 
 QTEST_MAIN(TestSharedPictures)

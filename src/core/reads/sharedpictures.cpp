@@ -30,12 +30,19 @@ struct Waiting
     SharedPictures::Done done;
 };
 
+// A picture as the store keeps it: only while a note holds it.
+struct Kept
+{
+    std::weak_ptr<const QPixmap> pixels;
+    QSize natural;
+};
+
 // Touched on the user-interface thread only, but for the parts decoded,
 // which the reading threads look at so as not to decode a part that is
-// shown already.
+// shown already. It owns no picture, so it holds nothing past the notes.
 struct Store
 {
-    QHash<QString, Picture> shown;
+    QHash<QString, Kept> shown;
     QMutex partsMutex;
     QHash<QString, QSize> parts;
     QSet<QString> reading;
@@ -45,13 +52,14 @@ struct Store
 Store &store()
 {
     static Store pictures;
-    static const bool cleared = [] {
-        // The pictures go before the application does.
-        qAddPostRoutine([] { pictures.shown.clear(); });
-        return true;
-    }();
-    Q_UNUSED(cleared);
     return pictures;
+}
+
+// The picture of @p key while a note holds it; null pixels otherwise.
+Picture held(const QString &key)
+{
+    const Kept kept = store().shown.value(key);
+    return {kept.pixels.lock(), kept.natural};
 }
 
 // A file changed since it was read is a different picture.
@@ -102,11 +110,12 @@ Loaded read(const QString &path, const QSize &shown, bool skipShown)
 void forgetUnshown()
 {
     Store &pictures = store();
-    pictures.shown.removeIf([](const auto &entry) { return entry.value().pixels.isDetached(); });
+    pictures.shown.removeIf([](const auto &entry) { return entry.value().pixels.expired(); });
     QMutexLocker locker(&pictures.partsMutex);
     pictures.parts.clear();
     for (auto entry = pictures.shown.cbegin(); entry != pictures.shown.cend(); ++entry)
-        pictures.parts.insert(entry.key(), entry.value().pixels.size());
+        if (const auto pixels = entry.value().pixels.lock())
+            pictures.parts.insert(entry.key(), pixels->size());
 }
 
 void startReading(const QString &flight, const QString &path, const QSize &shown, bool skipShown);
@@ -115,13 +124,14 @@ void finish(const QString &flight, const QString &path, const QSize &shown, cons
 {
     Store &pictures = store();
     pictures.reading.remove(flight);
-    Picture picture = pictures.shown.value(loaded.key);
+    Picture picture = held(loaded.key);
     if (!loaded.image.isNull()) {
-        picture = {QPixmap::fromImage(loaded.image), loaded.natural};
-        pictures.shown.insert(loaded.key, picture);
+        picture = {std::make_shared<const QPixmap>(QPixmap::fromImage(loaded.image)),
+                   loaded.natural};
+        pictures.shown.insert(loaded.key, {picture.pixels, picture.natural});
         QMutexLocker locker(&pictures.partsMutex);
-        pictures.parts.insert(loaded.key, picture.pixels.size());
-    } else if (loaded.skipped && picture.pixels.isNull()) {
+        pictures.parts.insert(loaded.key, picture.pixels->size());
+    } else if (loaded.skipped && !picture.pixels) {
         // Shown when the read began, let go since: read it again.
         startReading(flight, path, shown, false);
         return;

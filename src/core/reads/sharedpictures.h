@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QObject;
 
@@ -15,14 +16,16 @@ class QObject;
  * toolkit's own pixmap cache would drop a photograph, and each note decode
  * its own). Tiles start at a note's corner, so a note shows no more of a
  * picture than its own size from the picture's top-left corner: only that
- * part is decoded, the largest that any note asked for. A picture goes once
- * no note shows it.
+ * part is decoded, the largest that any note asked for. A picture lives as
+ * long as a note holds it, and goes with the last one.
  */
 namespace SharedPictures {
 struct Picture
 {
-    QPixmap pixels; ///< the part decoded, from the top-left corner; null when it will not load
-    QSize natural;  ///< the whole picture's size, the step of its tiles
+    /** The part decoded, from the top-left corner, held by whoever shows it; null when it will not
+     * load. */
+    std::shared_ptr<const QPixmap> pixels;
+    QSize natural; ///< the whole picture's size, the step of its tiles
 };
 using Done = std::function<void(const Picture &picture)>;
 

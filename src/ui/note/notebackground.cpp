@@ -48,7 +48,7 @@ void NoteBackground::cancel()
 {
     m_surface->clearTiles();
     ++m_request;
-    m_pixels = QPixmap();
+    m_pixels.reset();
     m_path.clear();
 }
 
@@ -57,7 +57,7 @@ void NoteBackground::fetch(const QString &path, const std::function<void(bool)> 
     const quint64 request = ++m_request;
     SharedPictures::fetch(path, m_largestShown, this,
                           [this, path, request, done](const SharedPictures::Picture &picture) {
-                              const bool shown = request == m_request && !picture.pixels.isNull();
+                              const bool shown = request == m_request && picture.pixels;
                               if (shown)
                                   tile(picture, path);
                               done(shown);
@@ -79,16 +79,18 @@ void NoteBackground::tile(const SharedPictures::Picture &picture, const QString 
 void NoteBackground::grow(const QSize &shown)
 {
     m_largestShown = m_largestShown.expandedTo(shown);
-    const QSize part = m_pixels.size();
+    if (!m_pixels)
+        return;
+    const QSize part = m_pixels->size();
     const QSize wanted = m_step.boundedTo(m_largestShown);
-    if (m_pixels.isNull() || (part.width() >= wanted.width() && part.height() >= wanted.height()))
+    if (part.width() >= wanted.width() && part.height() >= wanted.height())
         return;
     const quint64 request = m_request;
     SharedPictures::fetch(m_path, wanted, this,
                           [this, request](const SharedPictures::Picture &picture) {
-                              if (request != m_request || picture.pixels.isNull())
+                              if (request != m_request || !picture.pixels)
                                   return;
-                              m_surface->replaceTile(m_pixels, picture.pixels);
+                              m_surface->replaceTile(m_pixels.get(), picture.pixels);
                               m_pixels = picture.pixels;
                           });
 }

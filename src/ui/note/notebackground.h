@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class NoteSurface;
 class QDropEvent;
@@ -53,8 +54,8 @@ private:
     NoteSurface *m_surface;
     Twips m_twips;
     QString m_path;
-    /** The part of the picture decoded, from its corner. */
-    QPixmap m_pixels;
+    /** The part of the picture decoded, from its corner, held while the note shows it. */
+    std::shared_ptr<const QPixmap> m_pixels;
     /** The whole picture's size: the step of its tiles. */
     QSize m_step;
     /** The largest the note's surface has been. */

@@ -22,18 +22,19 @@ void NoteSurface::clearTiles()
     update();
 }
 
-void NoteSurface::addTiles(const QPixmap &tile, const QSize &step, int columns, int rows)
+void NoteSurface::addTiles(const std::shared_ptr<const QPixmap> &tile, const QSize &step,
+                           int columns, int rows)
 {
-    if (tile.isNull() || columns <= 0 || rows <= 0)
+    if (!tile || tile->isNull() || columns <= 0 || rows <= 0)
         return;
     m_layers.append({tile, step, QSize(step.width() * columns, step.height() * rows)});
     update();
 }
 
-void NoteSurface::replaceTile(const QPixmap &tile, const QPixmap &larger)
+void NoteSurface::replaceTile(const QPixmap *tile, const std::shared_ptr<const QPixmap> &larger)
 {
     for (Layer &layer : m_layers)
-        if (layer.tile.cacheKey() == tile.cacheKey())
+        if (layer.tile.get() == tile)
             layer.tile = larger;
     update();
 }
@@ -47,7 +48,7 @@ void NoteSurface::paintEvent(QPaintEvent *event)
         // Only the part of the layer inside the dirty area is drawn; the
         // offset keeps the tiles on the grid that starts at the corner.
         // A part of a picture covers no more than itself along a side it was cut on.
-        const QSize tileSize = layer.tile.deviceIndependentSize().toSize();
+        const QSize tileSize = layer.tile->deviceIndependentSize().toSize();
         QSize covered = layer.extent;
         if (tileSize.width() < layer.step.width())
             covered.setWidth(tileSize.width());
@@ -55,6 +56,6 @@ void NoteSurface::paintEvent(QPaintEvent *event)
             covered.setHeight(tileSize.height());
         const QRect area = dirty.intersected(QRect(QPoint(0, 0), covered));
         if (!area.isEmpty())
-            painter.drawTiledPixmap(area, layer.tile, area.topLeft());
+            painter.drawTiledPixmap(area, *layer.tile, area.topLeft());
     }
 }

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
+
 /**
  * A note's inner area and its drawing surface: the background colour with
  * layers of tiled background pictures over it, each painted over the ones
@@ -28,9 +30,10 @@ public:
      * edge, each @p step apart. A tile smaller than its step is the part of a
      * picture that the surface can show, from its corner: it is laid once.
      */
-    void addTiles(const QPixmap &tile, const QSize &step, int columns, int rows);
+    void addTiles(const std::shared_ptr<const QPixmap> &tile, const QSize &step, int columns,
+                  int rows);
     /** Puts @p larger, more of the same picture, in the place of @p tile. */
-    void replaceTile(const QPixmap &tile, const QPixmap &larger);
+    void replaceTile(const QPixmap *tile, const std::shared_ptr<const QPixmap> &larger);
     qsizetype layerCount() const { return m_layers.size(); }
 
 protected:
@@ -39,7 +42,8 @@ protected:
 private:
     struct Layer
     {
-        QPixmap tile;
+        /** Held while the surface shows it, as a shared picture is held by who shows it. */
+        std::shared_ptr<const QPixmap> tile;
         QSize step;
         QSize extent;
     };
