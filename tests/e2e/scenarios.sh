@@ -466,7 +466,11 @@ open_with() {
     notes_at "handed over" "$x0 $y0 200 200" "$((x0 + 20)) $((y0 + 20)) 200 200" \
         "$left $top 200 200" "$((left + 20)) $((top + 20)) 200 200"
     close_main_window
-    local files=("$app"/*.dat)
+    # In the order they were made: names are the seconds they were made at,
+    # and "X.dat" sorts as text after "X.01.dat".
+    local files
+    mapfile -t files < <(for file in "$app"/*.dat; do echo "$(basename "$file" .dat) $file"; done |
+        sort -g | cut -d' ' -f2-)
     [ "${#files[@]}" -eq 4 ] || fail "${#files[@]} note files"
     local expected=(a b c "d e") index=0
     for name in "${expected[@]}"; do
