@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRect>
+#include <QRectF>
+
 #include <optional>
 
 /**
@@ -17,6 +20,12 @@ public:
     int toPixels(double twips) const;
     /** The length in twips of @p pixels. */
     double fromPixels(int pixels) const { return pixels * m_perPixel; }
+    /** A window's place and size in pixels, in twips. */
+    QRectF fromPixels(const QRect &pixels) const
+    {
+        return QRectF(fromPixels(pixels.x()), fromPixels(pixels.y()), fromPixels(pixels.width()),
+                      fromPixels(pixels.height()));
+    }
     /** A length set in twips as the screen applies it: rounded to whole pixels. */
     double applied(double twips) const { return fromPixels(toPixels(twips)); }
     /**

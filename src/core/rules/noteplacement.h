@@ -36,8 +36,6 @@ public:
     /** What the file gets with the note shown at @p shown. */
     QRectF forFile(const QRectF &shown) const;
 
-    friend bool operator==(const NotePlacement &, const NotePlacement &) = default;
-
 private:
     QRectF m_file;
     bool m_keepPlace = false;

@@ -60,14 +60,13 @@ void NoteSaver::close()
     m_closed = true;
     m_saveTimer->stop();
     m_typingTimer->stop();
-    m_lastSave = save();
+    // A note left alone or discarded has nothing that could fail to be written.
+    m_lastSave =
+        m_discarded || m_keepFile ? NoteFile::Result{true, {}} : save(m_state().toRecord());
 }
 
-NoteFile::Result NoteSaver::save()
+NoteFile::Result NoteSaver::save(const NoteRecord &record)
 {
-    if (m_discarded || m_keepFile)
-        return {true, {}};
-    const NoteRecord record = m_state().toRecord();
     const NoteFile::Result result = NoteFile::save(m_path, record);
     if (result)
         m_written = record;
@@ -78,6 +77,10 @@ NoteFile::Result NoteSaver::save()
 
 void NoteSaver::writeIfChanged()
 {
-    if (!m_closed && m_state().toRecord() != m_written)
-        m_lastSave = save();
+    if (m_closed || m_discarded || m_keepFile)
+        return;
+    // What the note shows is asked once: after a drag that asks the window system.
+    const NoteRecord record = m_state().toRecord();
+    if (record != m_written)
+        m_lastSave = save(record);
 }

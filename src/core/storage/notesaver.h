@@ -65,7 +65,7 @@ public:
     NoteRecord unwritten() const { return m_unwritten; }
 
 private:
-    NoteFile::Result save();
+    NoteFile::Result save(const NoteRecord &record);
     void writeIfChanged();
 
     bool m_writeOnChange;

@@ -179,8 +179,7 @@ void NoteWindow::applyGeometry(const NoteReading &reading)
     const auto kept = [this](int wantedPixels, int shown, std::optional<float> stored) {
         return wantedPixels > shown && stored ? double(*stored) : m_twips.fromPixels(shown);
     };
-    const QRectF shown(m_twips.fromPixels(x()), m_twips.fromPixels(y()),
-                       m_twips.fromPixels(width()), m_twips.fromPixels(height()));
+    const QRectF shown = m_twips.fromPixels(geometry());
     const QSizeF file(kept(wanted.width(), width(), reading.widthTwips),
                       kept(wanted.height(), height(), reading.heightTwips));
     m_placement.loaded(QRectF(shown.topLeft(), file), shown);
@@ -197,8 +196,7 @@ QRectF NoteWindow::shownTwips() const
 {
     // The window system is asked only when the file takes the place shown.
     const QPoint position = m_placement.keepsPlace() ? pos() : WindowPosition::of(this);
-    return QRectF(m_twips.fromPixels(position.x()), m_twips.fromPixels(position.y()),
-                  m_twips.fromPixels(width()), m_twips.fromPixels(height()));
+    return m_twips.fromPixels(QRect(position, size()));
 }
 
 NoteState NoteWindow::state() const

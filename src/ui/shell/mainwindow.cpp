@@ -132,16 +132,15 @@ bool MainWindow::start(const QStringList &pictures)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Expose && windowHandle()->isExposed() && !m_placed)
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed() && !m_keeper->isPlaced())
         QTimer::singleShot(0, this, &MainWindow::placed);
     return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::placed()
 {
-    if (m_placed)
+    if (m_keeper->isPlaced())
         return;
-    m_placed = true;
     windowHandle()->removeEventFilter(this);
     m_keeper->placed();
 }

@@ -96,6 +96,4 @@ private:
     DropLabel *m_dropLabel = nullptr;
     MainMenu *m_menu = nullptr;
     QTimer *m_reachTimer = nullptr;
-    /** Whether the window has been placed: pictures handed over become notes at once. */
-    bool m_placed = false;
 };

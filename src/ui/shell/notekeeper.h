@@ -58,6 +58,8 @@ public:
     void openAllNotes();
     /** The main window stands where it belongs: waiting pictures become notes beside it. */
     void placed();
+    /** Whether the main window has been placed: new pictures become notes at once. */
+    bool isPlaced() const { return m_placed; }
 
     NoteWindow *openNote(const QString &path);
     qint16 noteCount() const { return m_noteCount; }
