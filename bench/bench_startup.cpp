@@ -100,9 +100,10 @@ int runDecode(const QString &folder)
         paths.append(QDir(folder).filePath(name));
     QElapsedTimer timer;
     timer.start();
-    QtConcurrent::blockingMap(paths, [](const QString &path) {
-        const QSize natural = PictureLoader::naturalSize(path).value_or(QSize(8, 8));
-        PictureLoader::decode(path, natural / 8);
+    const PictureLoader loader;
+    QtConcurrent::blockingMap(paths, [&loader](const QString &path) {
+        const QSize natural = loader.naturalSize(path).value_or(QSize(8, 8));
+        loader.decode(path, natural / 8);
     });
     report("decode_ms", double(timer.nsecsElapsed()) / 1e6);
     return 0;

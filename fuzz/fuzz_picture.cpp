@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
-    if (const auto natural = PictureLoader::naturalSize(path))
-        PictureLoader::decode(path, QSize(172, 129));
+    const PictureLoader loader;
+    if (const auto natural = loader.naturalSize(path))
+        loader.decode(path, QSize(172, 129));
     return 0;
 }

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "core/reads/picturepool.h"
 #include "core/record/notestate.h"
 #include "core/storage/notesfolder.h"
 #include "ui/desktop/desktopseams.h"
@@ -93,9 +92,7 @@ int main(int argc, char *argv[])
     // Every note is written and the folder's lock and socket are given up by
     // now: a picture still being decoded is not waited for (a huge one takes
     // seconds) but goes with the process.
-    PicturePool *decoding = PicturePool::instance();
-    decoding->clear();
-    if (decoding->activeThreadCount() > 0) {
+    if (desktop.isReading()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

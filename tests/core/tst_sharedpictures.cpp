@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/reads/sharedpictures.h"
+#include "core/reads/picturereads.h"
 #include "support/notefiles.h"
 
 #include <QTemporaryDir>
@@ -11,13 +11,15 @@ namespace {
 // What a note holds of a background picture, once it has come.
 struct Holder
 {
+    explicit Holder(SharedPictures &store) : pictures(store) {}
+    SharedPictures &pictures;
     QObject context;
     std::optional<SharedPictures::Picture> picture;
 
     void fetch(const QString &path, const QSize &shown)
     {
-        SharedPictures::fetch(path, shown, &context,
-                              [this](const SharedPictures::Picture &got) { picture = got; });
+        pictures.fetch(path, shown, &context,
+                       [this](const SharedPictures::Picture &got) { picture = got; });
     }
 };
 } // namespace
@@ -34,8 +36,10 @@ void TestSharedPictures::notesShareOneDecodeWhileOneHoldsIt()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("tile.png"));
     QVERIFY(NoteFiles::picture(path, QSize(64, 48), Qt::red));
-    auto first = std::make_unique<Holder>();
-    auto second = std::make_unique<Holder>();
+    PictureReads reads;
+    SharedPictures &pictures = reads.backgrounds();
+    auto first = std::make_unique<Holder>(pictures);
+    auto second = std::make_unique<Holder>(pictures);
     first->fetch(path, QSize(40, 40));
     second->fetch(path, QSize(40, 40));
     QTRY_VERIFY(first->picture && second->picture);
@@ -43,7 +47,7 @@ void TestSharedPictures::notesShareOneDecodeWhileOneHoldsIt()
     QCOMPARE(second->picture->pixels->cacheKey(), decoded);
     QCOMPARE(first->picture->natural, QSize(64, 48));
     // Less of it, while a note holds it: no decode of its own.
-    Holder smaller;
+    Holder smaller(pictures);
     smaller.fetch(path, QSize(20, 20));
     QTRY_VERIFY(smaller.picture);
     QCOMPARE(smaller.picture->pixels->cacheKey(), decoded);
@@ -51,7 +55,7 @@ void TestSharedPictures::notesShareOneDecodeWhileOneHoldsIt()
     first.reset();
     second.reset();
     smaller.picture.reset();
-    Holder later;
+    Holder later(pictures);
     later.fetch(path, QSize(40, 40));
     QTRY_VERIFY(later.picture);
     QVERIFY(later.picture->pixels->cacheKey() != decoded);

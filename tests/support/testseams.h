@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/reads/picturereads.h"
 #include "core/storage/clock.h"
 #include "ui/desktop/messagebox.h"
 #include "ui/desktop/pickerbackend.h"
@@ -80,6 +81,7 @@ struct TestSeams
     {
         seams.folder = folder;
         seams.clock = &clock;
+        seams.reads = &reads;
         seams.messageBox = &messageBox;
         seams.pickerBackend = &picker;
         seams.trayAvailable = [this] {
@@ -93,6 +95,7 @@ struct TestSeams
         };
     }
     FixedClock clock;
+    PictureReads reads;
     ScriptedMessageBox messageBox;
     ScriptedPicker picker;
     bool trayAvailable = true;

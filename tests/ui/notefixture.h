@@ -32,7 +32,10 @@ public:
         auto *note = new NoteWindow(seams.seams, &picker);
         notes.append(note);
         note->setNotePath(path(name));
-        note->load();
+        note->load(NoteFile::load(note->notePath()));
+        // Shown, as start-up shows it, once its picture has its shape.
+        if (!QTest::qWaitFor([note] { return note->isSettled(); }))
+            return nullptr;
         note->show();
         return QTest::qWaitForWindowExposed(note) ? note : nullptr;
     }

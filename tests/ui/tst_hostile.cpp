@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/reads/pictureloader.h"
+#include "core/reads/picturereads.h"
 #include "core/record/notestate.h"
 #include "core/storage/notefile.h"
 #include "ui/note/pictureview.h"
@@ -133,10 +133,11 @@ void TestHostile::startUpGoesOnWithoutReadsThatBlock()
     std::promise<void> noteRead;
     const std::shared_future<void> pictureGo = pictureRead.get_future().share();
     const std::shared_future<void> noteGo = noteRead.get_future().share();
-    PictureLoader::setOpener([pictureGo](const QString &path) {
+    PictureReads blocking([pictureGo](const QString &path) {
         return path.endsWith(QLatin1String("stalled.png")) ? openAfter(pictureGo, path)
                                                            : openAfter({}, path);
     });
+    fixture.seams.seams.reads = &blocking;
     fixture.seams.seams.readNote = [noteGo](const QString &path) {
         if (path.endsWith(QLatin1String("2.dat")))
             noteGo.wait();
@@ -156,7 +157,7 @@ void TestHostile::startUpGoesOnWithoutReadsThatBlock()
     QVERIFY(window.start());
     QVERIFY2(timer.elapsed() < 10000, "start-up waited for the blocked reads");
     QVERIFY(window.isVisible());
-    QVERIFY(window.note(0)->isVisible());
+    QTRY_VERIFY(window.note(0)->isVisible());
     QCOMPARE(window.note(0)->pictureRatio(), 1.0f);
     QVERIFY(!window.note(1)->isVisible());
 
@@ -167,7 +168,6 @@ void TestHostile::startUpGoesOnWithoutReadsThatBlock()
     noteRead.set_value();
     QTest::qWait(100);
     QVERIFY(window.note(1) == nullptr || !window.note(1)->isVisible());
-    PictureLoader::setOpener({});
 }
 
 QTEST_MAIN(TestHostile)

@@ -90,6 +90,15 @@ private:
     {
         m_window = std::make_unique<MainWindow>(m_seams->seams);
         QVERIFY(m_window->start());
+        QTRY_VERIFY(notesShown());
+    }
+    // Every note of the table read and on the screen, as the user sees them.
+    bool notesShown() const
+    {
+        for (int index = 0; index < qMin<int>(m_window->noteCount(), 101); ++index)
+            if (NoteWindow *note = m_window->note(index); note && !note->isVisible())
+                return false;
+        return true;
     }
 };
 
@@ -127,9 +136,10 @@ void TestMainWindow::holdsPicturesBackWhileNotesComeOnScreen()
     QVERIFY(NoteFiles::picture(picture, QSize(40, 30), Qt::red));
     for (const char *name : {"1.dat", "2.dat"})
         QVERIFY(NoteFiles::write(path(name), newNoteBytes(picture)));
-    PicturePool *pool = PicturePool::instance();
+    PicturePool *pool = &m_seams->reads.decodes();
     const int full = pool->maxThreadCount();
-    startWindow();
+    m_window = std::make_unique<MainWindow>(m_seams->seams);
+    QVERIFY(m_window->start());
     QVERIFY(pool->isHeldBack());
     QCOMPARE(pool->maxThreadCount(), qMax(1, full - 1));
     // Held back, pictures still decode; once both notes are painted (long
@@ -141,13 +151,13 @@ void TestMainWindow::holdsPicturesBackWhileNotesComeOnScreen()
 
 void TestMainWindow::holdEndsWhenWindowsGoOrAtTheDeadline()
 {
-    PicturePool *pool = PicturePool::instance();
-    StartupHold::begin()->releaseWhenPainted(std::chrono::hours(1));
+    PicturePool *pool = &m_seams->reads.decodes();
+    StartupHold::begin(*pool)->releaseWhenPainted(std::chrono::hours(1));
     QVERIFY(!pool->isHeldBack()); // nothing to wait for
 
     // A window that is never shown is never painted: the deadline ends the hold.
     auto hidden = std::make_unique<QWidget>();
-    StartupHold *hold = StartupHold::begin();
+    StartupHold *hold = StartupHold::begin(*pool);
     hold->watch(hidden.get());
     hold->releaseWhenPainted(std::chrono::milliseconds(50));
     QVERIFY(pool->isHeldBack());
@@ -155,7 +165,7 @@ void TestMainWindow::holdEndsWhenWindowsGoOrAtTheDeadline()
 
     // A window that goes before it is painted no longer counts.
     auto painted = std::make_unique<QWidget>();
-    hold = StartupHold::begin();
+    hold = StartupHold::begin(*pool);
     hold->watch(hidden.get());
     hold->watch(painted.get());
     hold->releaseWhenPainted(std::chrono::hours(1));
@@ -401,6 +411,7 @@ void TestMainWindow::dropMakesANewNote()
     QCOMPARE(m_window->noteCount(), qint16(4));
     NoteWindow *note = m_window->note(3);
     QVERIFY(note);
+    QTRY_VERIFY(note->isVisible());
     QCOMPARE(note->notePath(), notePath);
     QCOMPARE(note->picturePath(), picture);
     QCOMPARE(note->pictureRatio(), 0.75f);
@@ -422,6 +433,7 @@ void TestMainWindow::dropOfNonPictureOrTextOnly()
     dropOn(m_window.get(), {QUrl::fromLocalFile(text)});
     QCOMPARE(m_window->noteCount(), qint16(1));
     NoteWindow *note = m_window->note(0);
+    QTRY_VERIFY(note->isVisible());
     QCOMPARE(note->pictureRatio(), 1.0f);
     const QString notePath = note->notePath();
     m_window->shutdown();

@@ -212,13 +212,12 @@ void TestNoteLoadSave::tilesLikeDrawingEveryTile()
 
 namespace {
 // A background picture as a note gets it, once it has been read: held by the caller.
-std::shared_ptr<const QPixmap> sharedPicture(const QString &path)
+std::shared_ptr<const QPixmap> sharedPicture(SharedPictures &pictures, const QString &path)
 {
     std::optional<std::shared_ptr<const QPixmap>> read;
     QObject reader;
-    SharedPictures::fetch(path, QSize(), &reader, [&read](const SharedPictures::Picture &picture) {
-        read = picture.pixels;
-    });
+    pictures.fetch(path, QSize(), &reader,
+                   [&read](const SharedPictures::Picture &picture) { read = picture.pixels; });
     if (!QTest::qWaitFor([&read] { return read.has_value(); }, 10000))
         return {};
     return read.value_or(nullptr);
@@ -228,23 +227,24 @@ std::shared_ptr<const QPixmap> sharedPicture(const QString &path)
 void TestNoteLoadSave::notesShareABackgroundPictureUntilItChanges()
 {
     NoteFixture fixture;
+    SharedPictures &pictures = fixture.seams.reads.backgrounds();
     const QString paper = fixture.path("paper.png");
     QVERIFY(NoteFiles::picture(paper, QSize(10, 10), Qt::yellow));
-    const auto first = sharedPicture(paper);
+    const auto first = sharedPicture(pictures, paper);
     QCOMPARE(first->toImage().pixelColor(0, 0), QColor(Qt::yellow));
-    QCOMPARE(sharedPicture(paper), first);
+    QCOMPARE(sharedPicture(pictures, paper), first);
     // Changed on disk, it is another picture.
     QVERIFY(NoteFiles::picture(paper, QSize(12, 10), Qt::blue));
-    const auto changed = sharedPicture(paper);
+    const auto changed = sharedPicture(pictures, paper);
     QCOMPARE(changed->size(), QSize(12, 10));
     QCOMPARE(changed->toImage().pixelColor(0, 0), QColor(Qt::blue));
     // However large: a photograph outgrows the toolkit's pixmap cache.
     const QString photo = fixture.path("photo.png");
     QVERIFY(NoteFiles::picture(photo, QSize(3000, 2000), Qt::green));
-    const auto large = sharedPicture(photo);
-    QCOMPARE(sharedPicture(photo), large);
-    QVERIFY(!sharedPicture(fixture.path("none.png")));
-    QVERIFY(!sharedPicture(fixture.path(".")));
+    const auto large = sharedPicture(pictures, photo);
+    QCOMPARE(sharedPicture(pictures, photo), large);
+    QVERIFY(!sharedPicture(pictures, fixture.path("none.png")));
+    QVERIFY(!sharedPicture(pictures, fixture.path(".")));
 }
 
 void TestNoteLoadSave::decodesPicturesAtTheSizeShown()
@@ -290,7 +290,7 @@ void TestNoteLoadSave::scalesEveryDepthLikeAPlainScale()
                              .convertToFormat(QImage::Format_ARGB32)
                              .scaled(100, 75, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage decoded =
-        PictureLoader::decode(path, QSize(100, 75)).convertToFormat(QImage::Format_ARGB32);
+        PictureLoader().decode(path, QSize(100, 75)).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(decoded.size(), plain.size());
     // Left half red, right half white, in the picture's own depth.
     for (const QPoint &at : {QPoint(25, 37), QPoint(75, 37), QPoint(10, 5), QPoint(90, 70)}) {

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "core/reads/pictureloader.h"
 
-#include "core/reads/picturepool.h"
-#include "core/reads/slowreads.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 bool turnsSideways(QImageIOHandler::Transformations transformation)
@@ -47,30 +43,13 @@ QImage scaledOneBit(const QImage &picture, const QSize &size)
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-PictureLoader::Opener &opener()
-{
-    static PictureLoader::Opener open;
-    return open;
-}
-
-// Only regular files are read: a fifo or a device could block the reader for good.
-std::unique_ptr<QIODevice> openFile(const QString &path)
-{
-    if (opener())
-        return opener()(path);
-    if (!QFileInfo(path).isFile())
-        return nullptr;
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly))
-        return nullptr;
-    return file;
-}
 // A picture file open for reading, its orientation applied; a reader on a
 // file takes its suffix for a hint, as one given the path does.
 class OpenPicture
 {
 public:
-    explicit OpenPicture(const QString &path) : m_file(openFile(path)), m_reader(m_file.get())
+    explicit OpenPicture(std::unique_ptr<QIODevice> file)
+        : m_file(std::move(file)), m_reader(m_file.get())
     {
         m_reader.setAutoTransform(true);
     }
@@ -84,23 +63,31 @@ private:
 };
 } // namespace
 
-void PictureLoader::setOpener(Opener open)
+// Only regular files are read: a fifo or a device could block the reader for good.
+std::unique_ptr<QIODevice> PictureLoader::openFile(const QString &path) const
 {
-    opener() = std::move(open);
+    if (m_open)
+        return m_open(path);
+    if (!QFileInfo(path).isFile())
+        return nullptr;
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return nullptr;
+    return file;
 }
 
-std::optional<QSize> PictureLoader::naturalSize(const QString &path)
+std::optional<QSize> PictureLoader::naturalSize(const QString &path) const
 {
-    OpenPicture picture(path);
+    OpenPicture picture(openFile(path));
     const QSize size = picture.shownSize();
     if (size.isEmpty() || !picture.reader().canRead())
         return std::nullopt;
     return size;
 }
 
-QImage PictureLoader::decode(const QString &path, const QSize &target)
+QImage PictureLoader::decode(const QString &path, const QSize &target) const
 {
-    OpenPicture picture(path);
+    OpenPicture picture(openFile(path));
     QImageReader &reader = picture.reader();
     const QSize natural = picture.shownSize();
     if (natural.isEmpty())
@@ -115,9 +102,9 @@ QImage PictureLoader::decode(const QString &path, const QSize &target)
     return reader.read();
 }
 
-QImage PictureLoader::loadCorner(const QString &path, const QSize &limit, QSize *natural)
+QImage PictureLoader::loadCorner(const QString &path, const QSize &limit, QSize *natural) const
 {
-    OpenPicture picture(path);
+    OpenPicture picture(openFile(path));
     QImageReader &reader = picture.reader();
     const QSize whole = picture.shownSize();
     if (whole.isEmpty())
@@ -134,13 +121,7 @@ QImage PictureLoader::loadCorner(const QString &path, const QSize &limit, QSize 
     return reader.read();
 }
 
-QFuture<std::optional<QSize>> PictureLoader::naturalSizeLater(const QString &path)
+QImage PictureLoader::decodeCompact(const QString &path, const QSize &target) const
 {
-    return QtConcurrent::run(SlowReads::pool(), naturalSize, path);
-}
-
-QFuture<QImage> PictureLoader::decodeLater(const QString &path, const QSize &target)
-{
-    QThreadPool *pool = PicturePool::instance();
-    return QtConcurrent::run(pool, [path, target] { return compact(decode(path, target)); });
+    return compact(decode(path, target));
 }

@@ -1,18 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/reads/picturepool.h"
 
-#include <QCoreApplication>
 #include <QThread>
-
-PicturePool::PicturePool(QObject *parent) : QThreadPool(parent) {}
-
-PicturePool *PicturePool::instance()
-{
-    auto *pool = qApp->findChild<PicturePool *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!pool)
-        pool = new PicturePool(qApp);
-    return pool;
-}
 
 void PicturePool::holdBack()
 {

@@ -9,14 +9,14 @@
  * screen wait behind them. While the windows of start-up come onto the
  * screen the pool is held back to one thread fewer than the machine has
  * processors (at least one), so that decoding a hundred photographs does not
- * hold up the windows, yet starts at once.
+ * hold up the windows, yet starts at once. Deleting the pool waits for
+ * the decodes that run: the program ends without deleting a busy one.
  */
 class PicturePool final : public QThreadPool
 {
     Q_OBJECT
 public:
-    /** The application's pool, made on first use. */
-    static PicturePool *instance();
+    explicit PicturePool(QObject *parent = nullptr) : QThreadPool(parent) {}
 
     void holdBack();
     /** Lets the pool use every processor again. */
@@ -24,7 +24,5 @@ public:
     bool isHeldBack() const { return m_heldBack; }
 
 private:
-    explicit PicturePool(QObject *parent);
-
     bool m_heldBack = false;
 };

@@ -4,19 +4,24 @@
 #include "core/reads/pictureloader.h"
 #include "core/reads/slowreads.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QHash>
 #include <QMutex>
-#include <QPointer>
-#include <QSet>
 #include <QtConcurrent/QtConcurrentRun>
 
-namespace {
-using SharedPictures::Picture;
+struct SharedPictures::Parts
+{
+    QMutex mutex;
+    QHash<QString, QSize> decoded;
 
-struct Loaded
+    QSize of(const QString &key)
+    {
+        QMutexLocker locker(&mutex);
+        return decoded.value(key);
+    }
+};
+
+struct SharedPictures::Loaded
 {
     QString key;
     QImage image; ///< null when it will not load, or was not read
@@ -24,44 +29,7 @@ struct Loaded
     bool skipped = false; ///< not read: as much of the picture of the key is shown already
 };
 
-struct Waiting
-{
-    QPointer<QObject> context;
-    SharedPictures::Done done;
-};
-
-// A picture as the store keeps it: only while a note holds it.
-struct Kept
-{
-    std::weak_ptr<const QPixmap> pixels;
-    QSize natural;
-};
-
-// Touched on the user-interface thread only, but for the parts decoded,
-// which the reading threads look at so as not to decode a part that is
-// shown already. It owns no picture, so it holds nothing past the notes.
-struct Store
-{
-    QHash<QString, Kept> shown;
-    QMutex partsMutex;
-    QHash<QString, QSize> parts;
-    QSet<QString> reading;
-    QHash<QString, QList<Waiting>> waiting;
-};
-
-Store &store()
-{
-    static Store pictures;
-    return pictures;
-}
-
-// The picture of @p key while a note holds it; null pixels otherwise.
-Picture held(const QString &key)
-{
-    const Kept kept = store().shown.value(key);
-    return {kept.pixels.lock(), kept.natural};
-}
-
+namespace {
 // A file changed since it was read is a different picture.
 QString keyOf(const QString &path)
 {
@@ -78,22 +46,29 @@ bool covers(const QSize &part, const QSize &wanted)
 {
     return part.width() >= wanted.width() && part.height() >= wanted.height();
 }
+} // namespace
 
-QSize partDecoded(const QString &key)
+SharedPictures::SharedPictures(std::shared_ptr<const PictureLoader> loader, SlowReads &reads,
+                               QObject *parent)
+    : QObject(parent), m_loader(std::move(loader)), m_reads(reads),
+      m_parts(std::make_shared<Parts>())
 {
-    QMutexLocker locker(&store().partsMutex);
-    return store().parts.value(key);
 }
 
-Loaded read(const QString &path, const QSize &shown, bool skipShown)
+SharedPictures::~SharedPictures() = default;
+
+// Runs on a reading thread.
+SharedPictures::Loaded SharedPictures::readPart(const PictureLoader &loader, Parts &parts,
+                                                const QString &path, const QSize &shown,
+                                                bool skipShown)
 {
     const QString key = keyOf(path);
     if (key.isEmpty())
         return {};
-    const QSize decoded = partDecoded(key);
+    const QSize decoded = parts.of(key);
     // Whether notes show enough of it already needs only the picture's header.
     if (skipShown && decoded.isValid()) {
-        const std::optional<QSize> natural = PictureLoader::naturalSize(path);
+        const std::optional<QSize> natural = loader.naturalSize(path);
         if (!natural)
             return {};
         if (covers(decoded, shown.isValid() ? natural->boundedTo(shown) : *natural))
@@ -102,54 +77,62 @@ Loaded read(const QString &path, const QSize &shown, bool skipShown)
     // As much as any note asked for before, so that the new part serves them all.
     const QSize limit = shown.isValid() && decoded.isValid() ? shown.expandedTo(decoded) : shown;
     QSize whole;
-    const QImage image = PictureLoader::loadCorner(path, limit, &whole);
+    const QImage image = loader.loadCorner(path, limit, &whole);
     return {key, image, whole, false};
 }
 
-// Pictures that no note shows any more are let go.
-void forgetUnshown()
+// The picture of @p key while a note holds it; null pixels otherwise.
+SharedPictures::Picture SharedPictures::held(const QString &key) const
 {
-    Store &pictures = store();
-    pictures.shown.removeIf([](const auto &entry) { return entry.value().pixels.expired(); });
-    QMutexLocker locker(&pictures.partsMutex);
-    pictures.parts.clear();
-    for (auto entry = pictures.shown.cbegin(); entry != pictures.shown.cend(); ++entry)
-        if (const auto pixels = entry.value().pixels.lock())
-            pictures.parts.insert(entry.key(), pixels->size());
+    const Kept kept = m_shown.value(key);
+    return {kept.pixels.lock(), kept.natural};
 }
 
-void startReading(const QString &flight, const QString &path, const QSize &shown, bool skipShown);
-
-void finish(const QString &flight, const QString &path, const QSize &shown, const Loaded &loaded)
+// Pictures that no note shows any more are let go.
+void SharedPictures::forgetUnshown()
 {
-    Store &pictures = store();
-    pictures.reading.remove(flight);
+    m_shown.removeIf([](const auto &entry) { return entry.value().pixels.expired(); });
+    QMutexLocker locker(&m_parts->mutex);
+    m_parts->decoded.clear();
+    for (auto entry = m_shown.cbegin(); entry != m_shown.cend(); ++entry)
+        if (const auto pixels = entry.value().pixels.lock())
+            m_parts->decoded.insert(entry.key(), pixels->size());
+}
+
+void SharedPictures::finish(const QString &flight, const QString &path, const QSize &shown,
+                            const Loaded &loaded)
+{
+    m_reading.remove(flight);
     Picture picture = held(loaded.key);
     if (!loaded.image.isNull()) {
         picture = {std::make_shared<const QPixmap>(QPixmap::fromImage(loaded.image)),
                    loaded.natural};
-        pictures.shown.insert(loaded.key, {picture.pixels, picture.natural});
-        QMutexLocker locker(&pictures.partsMutex);
-        pictures.parts.insert(loaded.key, picture.pixels->size());
+        m_shown.insert(loaded.key, {picture.pixels, picture.natural});
+        QMutexLocker locker(&m_parts->mutex);
+        m_parts->decoded.insert(loaded.key, picture.pixels->size());
     } else if (loaded.skipped && !picture.pixels) {
         // Shown when the read began, let go since: read it again.
         startReading(flight, path, shown, false);
         return;
     }
-    for (const Waiting &caller : pictures.waiting.take(flight))
+    for (const Waiting &caller : m_waiting.take(flight))
         if (caller.context)
             caller.done(picture);
 }
 
-void startReading(const QString &flight, const QString &path, const QSize &shown, bool skipShown)
+void SharedPictures::startReading(const QString &flight, const QString &path, const QSize &shown,
+                                  bool skipShown)
 {
-    store().reading.insert(flight);
+    m_reading.insert(flight);
+    // What runs on the reading thread holds its own share of what it reads
+    // with: a stalled read may outlive the store.
+    const auto read = [loader = m_loader, parts = m_parts, path, shown, skipShown] {
+        return readPart(*loader, *parts, path, shown, skipShown);
+    };
     SlowReads::deliver(
-        QtConcurrent::run(SlowReads::pool(), read, path, shown, skipShown), qApp,
-        [flight, path, shown](const Loaded &loaded) { finish(flight, path, shown, loaded); },
-        SlowReads::Work::Decode);
+        QtConcurrent::run(m_reads.pool(), read), this,
+        [this, flight, path, shown](const Loaded &loaded) { finish(flight, path, shown, loaded); });
 }
-} // namespace
 
 void SharedPictures::fetch(const QString &path, const QSize &shown, QObject *context,
                            const Done &done)
@@ -157,9 +140,8 @@ void SharedPictures::fetch(const QString &path, const QSize &shown, QObject *con
     // Notes of one size share one read.
     const QString flight =
         QStringLiteral("%1|%2x%3").arg(path).arg(shown.width()).arg(shown.height());
-    Store &pictures = store();
-    pictures.waiting[flight].append({context, done});
-    if (pictures.reading.contains(flight))
+    m_waiting[flight].append({context, done});
+    if (m_reading.contains(flight))
         return;
     forgetUnshown();
     startReading(flight, path, shown, true);

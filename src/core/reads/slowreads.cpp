@@ -1,55 +1,57 @@
 // SPDX-License-Identifier: MIT
 #include "core/reads/slowreads.h"
 
-#include <QElapsedTimer>
-#include <QThread>
 #include <QThreadPool>
-
-#include <chrono>
+#include <QTimer>
 
 namespace {
 using namespace std::chrono_literals;
-// How long the user-interface thread waits for a read before it goes on.
+// How long a window waits for a read before it goes on without it.
 constexpr auto briefWait = 100ms;
-// After a read ran out of time, how long reads get none.
+// After a read ran out of time, how long reads get no wait.
 constexpr auto stallMemory = 2s;
 // Enough threads that a few stalled reads leave room for the rest.
 constexpr int readThreads = 16;
-
-QElapsedTimer &sinceLastStall()
-{
-    static QElapsedTimer timer;
-    return timer;
-}
 } // namespace
 
-QThreadPool *SlowReads::pool()
+SlowReads::SlowReads() : m_pool(new QThreadPool)
 {
-    // Never deleted: deleting a pool waits for its reads, and a stalled one never ends.
-    static QThreadPool *const threads = [] {
-        auto *made = new QThreadPool;
-        made->setMaxThreadCount(readThreads);
-        return made;
-    }();
-    return threads;
+    m_pool->setMaxThreadCount(readThreads);
 }
 
-bool SlowReads::waitBriefly(const std::function<bool()> &finished, Work work)
+SlowReads::~SlowReads()
 {
-    QElapsedTimer &stall = sinceLastStall();
-    const bool stalledLately =
-        stall.isValid() && std::chrono::milliseconds(stall.elapsed()) < stallMemory;
-    QElapsedTimer waited;
-    waited.start();
-    while (!finished()) {
-        if (stalledLately)
-            return false;
-        if (std::chrono::milliseconds(waited.elapsed()) >= briefWait) {
-            if (work == Work::Read)
-                stall.start();
-            return false;
-        }
-        QThread::usleep(200);
+    // Deleting a pool waits for its reads, and a stalled one never ends:
+    // a busy pool is left to the process's end.
+    m_pool->clear();
+    if (!isBusy())
+        delete m_pool;
+}
+
+bool SlowReads::isBusy() const
+{
+    return m_pool->activeThreadCount() > 0;
+}
+
+std::chrono::milliseconds SlowReads::patience() const
+{
+    const bool stalledLately = m_sinceLastStall.isValid() &&
+                               std::chrono::milliseconds(m_sinceLastStall.elapsed()) < stallMemory;
+    return stalledLately ? 0ms : briefWait;
+}
+
+void SlowReads::afterPatience(const std::function<bool()> &finished, QObject *context,
+                              const std::function<void()> &late)
+{
+    const std::chrono::milliseconds wait = patience();
+    if (wait == 0ms) {
+        late();
+        return;
     }
-    return true;
+    QTimer::singleShot(wait, context, [this, finished, late] {
+        if (finished())
+            return;
+        m_sinceLastStall.start();
+        late();
+    });
 }

@@ -11,6 +11,7 @@ Seams DesktopSeams::forFolder(const QString &folder)
     Seams seams;
     seams.folder = folder;
     seams.clock = &m_clock;
+    seams.reads = &m_reads;
     seams.messageBox = &m_messageBox;
     seams.pickerBackend = &m_pickerBackend;
     seams.autostartFolder =

@@ -10,6 +10,7 @@
 class Clock;
 class MessageBox;
 class PickerBackend;
+class PictureReads;
 
 /**
  * What the windows reach of the desktop through replaceable parts. The
@@ -20,6 +21,8 @@ struct Seams
     /** The program folder: note files are listed, read, written and deleted here. */
     QString folder;
     Clock *clock = nullptr;
+    /** The threads that read note files and pictures, and the pictures notes share. */
+    PictureReads *reads = nullptr;
     MessageBox *messageBox = nullptr;
     PickerBackend *pickerBackend = nullptr;
     /** The desktop's folder of entries started at login ($XDG_CONFIG_HOME/autostart). */

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "ui/note/notebackground.h"
 
+#include "core/reads/picturereads.h"
 #include "core/rules/tileplan.h"
 #include "core/storage/droppedfiles.h"
 #include "ui/note/notesurface.h"
 
 #include <QDropEvent>
+#include <QTimer>
 
-#include <memory>
-#include <optional>
-
-NoteBackground::NoteBackground(NoteSurface *surface, const Twips &twips, QObject *parent)
-    : QObject(parent), m_surface(surface), m_twips(twips)
+NoteBackground::NoteBackground(NoteSurface *surface, PictureReads &reads, const Twips &twips,
+                               QObject *parent)
+    : QObject(parent), m_surface(surface), m_reads(reads), m_twips(twips)
 {
 }
 
@@ -21,7 +21,17 @@ void NoteBackground::load(const QString &path, const QSize &shown)
         return;
     m_path = path;
     m_largestShown = m_largestShown.expandedTo(shown);
-    fetch(path, [](bool) {});
+    m_settled = false;
+    fetch(path, [this](bool) { settle(); });
+    QTimer::singleShot(m_reads.slowReads().patience(), this, &NoteBackground::settle);
+}
+
+void NoteBackground::settle()
+{
+    if (m_settled)
+        return;
+    m_settled = true;
+    emit settled();
 }
 
 void NoteBackground::drop(QDropEvent *event, const QSize &shown, const std::function<void()> &tiled)
@@ -30,18 +40,12 @@ void NoteBackground::drop(QDropEvent *event, const QSize &shown, const std::func
     if (path.isEmpty())
         return;
     m_largestShown = m_largestShown.expandedTo(shown);
-    const auto loaded = std::make_shared<std::optional<bool>>();
-    fetch(path, [loaded, tiled](bool showing) {
-        *loaded = showing;
+    fetch(path, [tiled](bool showing) {
         if (showing)
             tiled();
     });
-    if (!loaded->has_value()) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else if (**loaded) {
-        event->acceptProposedAction();
-    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void NoteBackground::cancel()
@@ -55,13 +59,14 @@ void NoteBackground::cancel()
 void NoteBackground::fetch(const QString &path, const std::function<void(bool)> &done)
 {
     const quint64 request = ++m_request;
-    SharedPictures::fetch(path, m_largestShown, this,
-                          [this, path, request, done](const SharedPictures::Picture &picture) {
-                              const bool shown = request == m_request && picture.pixels;
-                              if (shown)
-                                  tile(picture, path);
-                              done(shown);
-                          });
+    m_reads.backgrounds().fetch(
+        path, m_largestShown, this,
+        [this, path, request, done](const SharedPictures::Picture &picture) {
+            const bool shown = request == m_request && picture.pixels;
+            if (shown)
+                tile(picture, path);
+            done(shown);
+        });
 }
 
 // The tiles go over what the surface shows, nothing cleared before.
@@ -86,11 +91,11 @@ void NoteBackground::grow(const QSize &shown)
     if (part.width() >= wanted.width() && part.height() >= wanted.height())
         return;
     const quint64 request = m_request;
-    SharedPictures::fetch(m_path, wanted, this,
-                          [this, request](const SharedPictures::Picture &picture) {
-                              if (request != m_request || !picture.pixels)
-                                  return;
-                              m_surface->replaceTile(m_pixels.get(), picture.pixels);
-                              m_pixels = picture.pixels;
-                          });
+    m_reads.backgrounds().fetch(m_path, wanted, this,
+                                [this, request](const SharedPictures::Picture &picture) {
+                                    if (request != m_request || !picture.pixels)
+                                        return;
+                                    m_surface->replaceTile(m_pixels.get(), picture.pixels);
+                                    m_pixels = picture.pixels;
+                                });
 }

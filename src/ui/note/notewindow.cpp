@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/note/notewindow.h"
 
+#include "core/reads/picturereads.h"
 #include "core/record/colourref.h"
 #include "core/record/notereading.h"
 #include "core/rules/screenreach.h"
@@ -61,10 +62,10 @@ QUrl NoteWindow::webPage()
 void NoteWindow::createControls()
 {
     m_surface = new NoteSurface(this);
-    m_background = new NoteBackground(m_surface, m_twips, this);
+    m_background = new NoteBackground(m_surface, *m_seams.reads, m_twips, this);
     m_surface->setObjectName(QStringLiteral("surface"));
 
-    m_picture = new PictureView(m_surface);
+    m_picture = new PictureView(*m_seams.reads, m_surface);
     m_picture->setObjectName(QStringLiteral("picture"));
 
     m_webPane = new WebPane(m_seams.liveWebPanes, m_surface);
@@ -92,13 +93,18 @@ NoteMenu *NoteWindow::menu()
 void NoteWindow::createMenu()
 {
     m_menu = new NoteMenu(this);
-    connect(m_menu->fontAction, &QAction::triggered, this, &NoteWindow::chooseFont);
-    connect(m_menu->textColourAction, &QAction::triggered, this, &NoteWindow::chooseTextColour);
-    connect(m_menu->backgroundColourAction, &QAction::triggered, this,
-            &NoteWindow::chooseBackgroundColour);
-    connect(m_menu->cancelBackgroundAction, &QAction::triggered, this,
-            &NoteWindow::cancelBackgroundPicture);
-    connect(m_menu->webPaneAction, &QAction::triggered, this, &NoteWindow::toggleWebPane);
+    // Each command but the last changes what the note shows: its file is written after.
+    const auto command = [this](QAction *action, const std::function<void()> &change) {
+        connect(action, &QAction::triggered, this, [this, change] {
+            change();
+            noteChanged();
+        });
+    };
+    command(m_menu->fontAction, [this] { m_memo->chooseFont(m_picker, this); });
+    command(m_menu->textColourAction, [this] { m_memo->chooseTextColour(m_picker, this); });
+    command(m_menu->backgroundColourAction, [this] { chooseBackgroundColour(); });
+    command(m_menu->cancelBackgroundAction, [this] { m_background->cancel(); });
+    command(m_menu->webPaneAction, [this] { toggleWebPane(); });
     connect(m_menu->discardAction, &QAction::triggered, this, &NoteWindow::discard);
 }
 
@@ -109,6 +115,12 @@ void NoteWindow::connectSignals()
     connect(m_memo, &NoteMemo::typed, m_saver, &NoteSaver::typed);
     connect(m_mover, &NoteMover::gestureEnded, this, &NoteWindow::noteChanged);
     connect(m_picture, &PictureView::shapeChanged, this, &NoteWindow::layoutNote);
+    const auto settleIfReady = [this] {
+        if (isSettled())
+            emit settled();
+    };
+    connect(m_picture, &PictureView::settled, this, settleIfReady);
+    connect(m_background, &NoteBackground::settled, this, settleIfReady);
 }
 
 QString NoteWindow::notePath() const
@@ -151,11 +163,6 @@ const NoteSaver &NoteWindow::saver() const
     return *m_saver;
 }
 
-void NoteWindow::load()
-{
-    load(NoteFile::load(notePath()));
-}
-
 void NoteWindow::load(const NoteFile::Contents &contents)
 {
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
@@ -169,6 +176,19 @@ void NoteWindow::load(const NoteFile::Contents &contents)
     m_background->load(reading.backgroundPath, innerSize());
     m_webPane->navigate(webPage());
     m_saver->loaded(contents, state());
+}
+
+void NoteWindow::whenSettled(const std::function<void()> &ready)
+{
+    if (isSettled())
+        ready();
+    else
+        connect(this, &NoteWindow::settled, this, ready, Qt::SingleShotConnection);
+}
+
+bool NoteWindow::isSettled() const
+{
+    return m_picture->isSettled() && m_background->isSettled();
 }
 
 // A size beyond the largest is shown bounded and kept in the file as it is.
@@ -348,36 +368,16 @@ void NoteWindow::dropEvent(QDropEvent *event)
     m_background->drop(event, innerSize(), [this] { noteChanged(); });
 }
 
-void NoteWindow::chooseFont()
-{
-    m_memo->chooseFont(m_picker, this);
-    noteChanged();
-}
-
-void NoteWindow::chooseTextColour()
-{
-    m_memo->chooseTextColour(m_picker, this);
-    noteChanged();
-}
-
 void NoteWindow::chooseBackgroundColour()
 {
     if (const auto colour = m_picker->pickColour(m_surface->backgroundColour(), this))
         m_surface->setBackgroundColour(*colour);
-    noteChanged();
-}
-
-void NoteWindow::cancelBackgroundPicture()
-{
-    m_background->cancel();
-    noteChanged();
 }
 
 void NoteWindow::toggleWebPane()
 {
     m_webPane->setVisible(m_webPane->isHidden());
     layoutNote();
-    noteChanged();
 }
 
 void NoteWindow::discard()

@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 class MemoEdit;
 class NoteBackground;
 class NoteMemo;
@@ -42,10 +44,16 @@ public:
     QString notePath() const;
     void setNotePath(const QString &path);
 
-    /** Reads the note file and applies it, each step skipped when it fails. */
-    void load();
     /** Applies @p contents, read from the note file. */
     void load(const NoteFile::Contents &contents);
+    /**
+     * Calls @p ready once the loaded note's picture has its shape and its
+     * background picture has been read, or they have been waited for long
+     * enough (at once when that is so): a note is shown then, so that it
+     * does not change under the user's eyes.
+     */
+    void whenSettled(const std::function<void()> &ready);
+    bool isSettled() const;
     /** What the window shows, as its file keeps it. */
     NoteState state() const;
     float pictureRatio() const;
@@ -77,6 +85,8 @@ public:
 
 signals:
     void layoutDone();
+    /** isSettled() holds from now on, for the contents loaded last. */
+    void settled();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -105,10 +115,7 @@ private:
     void startEdit();
     void endEdit();
 
-    void chooseFont();
-    void chooseTextColour();
     void chooseBackgroundColour();
-    void cancelBackgroundPicture();
     void toggleWebPane();
     void discard();
 

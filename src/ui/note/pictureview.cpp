@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/note/pictureview.h"
 
-#include "core/reads/pictureloader.h"
-#include "core/reads/slowreads.h"
+#include "core/reads/picturereads.h"
 
 #include <QFutureWatcher>
 #include <QPainter>
 
 #include <cmath>
-#include <memory>
 
-PictureView::PictureView(QWidget *parent) : QWidget(parent)
+PictureView::PictureView(PictureReads &reads, QWidget *parent) : QWidget(parent), m_reads(reads)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -21,20 +19,31 @@ void PictureView::open(const QString &path, int designSide)
 {
     m_source = path;
     m_designSide = designSide;
+    m_settled = false;
     setStretching(true);
-    const auto late = std::make_shared<bool>(false);
-    const bool now = SlowReads::deliver(PictureLoader::naturalSizeLater(path), this,
-                                        [this, path, late](const std::optional<QSize> &natural) {
-                                            if (m_source != path || (*late && !natural))
-                                                return;
-                                            takeNaturalSize(natural);
-                                            if (*late)
-                                                emit shapeChanged();
-                                        });
-    if (!now) {
-        *late = true;
-        takeNaturalSize(std::nullopt);
-    }
+    takeNaturalSize(std::nullopt);
+    const QFuture<std::optional<QSize>> header = m_reads.naturalSize(path);
+    SlowReads::deliver(header, this, [this, path](const std::optional<QSize> &natural) {
+        if (m_source != path)
+            return;
+        if (natural) {
+            takeNaturalSize(natural);
+            emit shapeChanged();
+        }
+        settle();
+    });
+    m_reads.slowReads().whenLate(header, this, [this, path] {
+        if (m_source == path)
+            settle();
+    });
+}
+
+void PictureView::settle()
+{
+    if (m_settled)
+        return;
+    m_settled = true;
+    emit settled();
 }
 
 void PictureView::takeNaturalSize(const std::optional<QSize> &natural)
@@ -80,7 +89,7 @@ void PictureView::decodeIfNeeded()
     m_decodingFor = wanted;
     m_decoding = new QFutureWatcher<QImage>(this);
     connect(m_decoding, &QFutureWatcher<QImage>::finished, this, &PictureView::takeDecoded);
-    m_decoding->setFuture(PictureLoader::decodeLater(m_path, wanted));
+    m_decoding->setFuture(m_reads.decode(m_path, wanted));
 }
 
 void PictureView::takeDecoded()

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class PictureReads;
 template <typename T> class QFutureWatcher;
 
 /**
@@ -19,19 +20,22 @@ class PictureView final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PictureView(QWidget *parent = nullptr);
+    /** A picture read and decoded through @p reads, which outlives it. */
+    PictureView(PictureReads &reads, QWidget *parent);
     ~PictureView() override;
 
     /**
      * Opens the note's picture at @p path. Its natural size comes from its
      * header, and the picture's shape from that size; the pixels are decoded
-     * once the box has the size it shows at. A header that does not come
-     * within a moment (a stalled share) leaves the box as it is until it
-     * does; a picture that does not decode takes the design's box of
-     * @p designSide pixels and its proportions. shapeChanged() says when
-     * the shape changes later.
+     * once the box has the size it shows at. Until the header comes the
+     * box stays as it is; settled() says when the shape is known, or when
+     * the header did not come within a moment (a stalled share), and
+     * shapeChanged() when it changes. A picture that does not decode takes
+     * the design's box of @p designSide pixels and its proportions.
      */
     void open(const QString &path, int designSide);
+    /** Whether the picture has its shape, or has waited for it long enough to show without it. */
+    bool isSettled() const { return m_settled; }
     /** The path of the note's picture, as the note keeps it. */
     QString source() const { return m_source; }
     /** The picture's height to its width. */
@@ -49,6 +53,8 @@ signals:
     void pictureReady();
     /** The picture's shape changed after open() returned: the note lays itself out again. */
     void shapeChanged();
+    /** isSettled() holds from now on, for the picture opened last. */
+    void settled();
     /** The picture's pixels would not decode, though its header read: it shows nothing. */
     void decodeFailed();
 
@@ -59,11 +65,14 @@ protected:
 
 private:
     void takeNaturalSize(const std::optional<QSize> &natural);
+    void settle();
     QSize wantedPixels() const;
     void decodeIfNeeded();
     void takeDecoded();
 
+    PictureReads &m_reads;
     QString m_source;
+    bool m_settled = false;
     int m_designSide = 0;
     float m_ratio = 0;
     QString m_path;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/notekeeper.h"
 
-#include "core/reads/slowreads.h"
+#include "core/reads/picturereads.h"
 #include "core/record/notestate.h"
 #include "core/rules/screenreach.h"
 #include "core/storage/clock.h"
@@ -11,6 +11,7 @@
 #include "core/storage/singleinstance.h"
 #include "ui/desktop/messagebox.h"
 #include "ui/note/notewindow.h"
+#include "ui/shell/showingorder.h"
 #include "ui/shell/startuphold.h"
 
 #include <QDir>
@@ -52,7 +53,9 @@ QList<NoteKeeper::Unsaved> retried(const QList<NoteKeeper::Unsaved> &unsaved)
 NoteKeeper::NoteKeeper(const Seams &seams, Corner newNoteCorner, QObject *parent)
     : QObject(parent), m_seams(seams), m_picker(seams.pickerBackend),
       m_newNoteCorner(std::move(newNoteCorner)),
-      m_instance(std::make_unique<SingleInstance>(seams.folder))
+      m_instance(std::make_unique<SingleInstance>(seams.folder)),
+      m_showing(
+          new ShowingOrder([reads = seams.reads] { return reads->slowReads().patience(); }, this))
 {
 }
 
@@ -90,7 +93,7 @@ void NoteKeeper::placed()
 
 void NoteKeeper::openAllNotes()
 {
-    StartupHold *hold = StartupHold::begin();
+    StartupHold *hold = StartupHold::begin(m_seams.reads->decodes());
     for (const QString &path : NoteFile::notesIn(m_seams.folder))
         if (NoteWindow *note = openNote(path))
             hold->watch(note);
@@ -105,6 +108,12 @@ NoteWindow *NoteKeeper::openNote(const QString &path)
         note = new NoteWindow(m_seams, &m_picker);
         m_noteTable[index] = note;
         note->setNotePath(path);
+        m_showing->enqueue(note, [this, note] {
+            if (m_finished || note->isClosed())
+                return;
+            note->bringIntoReach(reachableAreas());
+            note->show();
+        });
         readNote(note);
     }
     if (m_noteCount < std::numeric_limits<qint16>::max())
@@ -112,24 +121,24 @@ NoteWindow *NoteKeeper::openNote(const QString &path)
     return note;
 }
 
-// A note whose file does not read within a moment (a stalled share) comes
-// onto the screen when it has been read; until then it is neither shown
-// nor written.
+// A note comes onto the screen in its turn, when its file has been read
+// (one on a stalled share, whenever that is; until then it is neither
+// shown nor written) and its pictures have been read.
 void NoteKeeper::readNote(NoteWindow *note)
 {
     const auto reader = m_seams.readNote ? m_seams.readNote : NoteFile::load;
-    SlowReads::deliver(QtConcurrent::run(SlowReads::pool(), reader, note->notePath()), note,
-                       [this, note](const NoteFile::Contents &contents) {
-                           if (!m_finished && !note->isClosed())
-                               showNote(note, contents);
-                       });
+    SlowReads::deliver(
+        QtConcurrent::run(m_seams.reads->slowReads().pool(), reader, note->notePath()), note,
+        [this, note](const NoteFile::Contents &contents) {
+            if (!m_finished && !note->isClosed())
+                showNote(note, contents);
+        });
 }
 
 void NoteKeeper::showNote(NoteWindow *note, const NoteFile::Contents &contents)
 {
     note->load(contents);
-    note->bringIntoReach(reachableAreas());
-    note->show();
+    note->whenSettled([this, note] { m_showing->ready(note); });
 }
 
 NoteWindow *NoteKeeper::note(int index) const

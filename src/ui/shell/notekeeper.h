@@ -19,6 +19,7 @@ class FileHandoff;
 class NoteWindow;
 class QMimeData;
 class QWidget;
+class ShowingOrder;
 class SingleInstance;
 
 /**
@@ -107,6 +108,7 @@ private:
     Corner m_newNoteCorner;
     std::unique_ptr<SingleInstance> m_instance;
     FileHandoff *m_handoff = nullptr;
+    ShowingOrder *m_showing;
     /** The pictures named at the start or handed over, until the main window is placed. */
     QStringList m_pendingPictures;
     bool m_placed = false;

@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <QWidget>
 
-StartupHold *StartupHold::begin()
+StartupHold *StartupHold::begin(PicturePool &pool)
 {
-    PicturePool::instance()->holdBack();
-    return new StartupHold(qApp);
+    pool.holdBack();
+    return new StartupHold(pool, qApp);
 }
 
 void StartupHold::watch(QWidget *window)
@@ -54,6 +54,7 @@ void StartupHold::release()
     if (m_released)
         return;
     m_released = true;
-    PicturePool::instance()->release();
+    if (m_pool)
+        m_pool->release();
     deleteLater();
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/reads/picturepool.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 
 #include <chrono>
@@ -19,8 +22,8 @@ class StartupHold final : public QObject
 {
     Q_OBJECT
 public:
-    /** Holds the picture pool back from now on, until the hold releases it. */
-    static StartupHold *begin();
+    /** Holds @p pool back from now on, until the hold releases it. */
+    static StartupHold *begin(PicturePool &pool);
 
     /** Counts @p window among the windows to be painted before the pool is released. */
     void watch(QWidget *window);
@@ -34,11 +37,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit StartupHold(QObject *parent) : QObject(parent) {}
+    StartupHold(PicturePool &pool, QObject *parent) : QObject(parent), m_pool(&pool) {}
     void done(QObject *window);
     void releaseIfDone();
     void release();
 
+    QPointer<PicturePool> m_pool;
     QSet<QObject *> m_waiting;
     bool m_armed = false;
     bool m_released = false;
