@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
     DesktopSeams desktop;
     BenchNotes::FixedChoice picker;
     Seams seams = BenchNotes::quietSeams(desktop, &picker, dir.path());
-    seams.liveWebPanes = true;
+    seams.webPanes = desktop.forFolder(dir.path()).webPanes; // live panes after all
     MainWindow window(seams);
     if (!window.start())
         return 1;

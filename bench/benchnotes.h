@@ -39,7 +39,7 @@ inline Seams quietSeams(DesktopSeams &desktop, PickerBackend *picker, const QStr
     seams.trayAvailable = [] {
         return false;
     };
-    seams.liveWebPanes = false;
+    seams.webPanes = nullptr;
     return seams;
 }
 

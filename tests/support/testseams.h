@@ -87,7 +87,6 @@ struct TestSeams
         seams.trayAvailable = [this] {
             return trayAvailable;
         };
-        seams.liveWebPanes = false;
         seams.autostartFolder = folder + QLatin1String("/autostart");
         seams.openFolder = [this](const QString &path) {
             openedFolders.append(path);

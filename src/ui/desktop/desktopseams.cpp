@@ -12,6 +12,7 @@ Seams DesktopSeams::forFolder(const QString &folder)
     seams.folder = folder;
     seams.clock = &m_clock;
     seams.reads = &m_reads;
+    seams.webPanes = &m_webPanes;
     seams.messageBox = &m_messageBox;
     seams.pickerBackend = &m_pickerBackend;
     seams.autostartFolder =

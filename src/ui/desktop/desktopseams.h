@@ -6,11 +6,12 @@
 #include "ui/desktop/messagebox.h"
 #include "ui/desktop/pickerbackend.h"
 #include "ui/desktop/seams.h"
+#include "ui/webpane/webpanepool.h"
 
 /**
  * The real parts behind the seams: the system clock, the threads that read
- * pictures and note files, the desktop's message boxes and pickers, and its
- * tray. They live as long as this object, which
+ * pictures and note files, the live views that web panes share, the
+ * desktop's message boxes and pickers, and its tray. They live as long as this object, which
  * must outlive the windows given its seams.
  */
 class DesktopSeams final
@@ -24,6 +25,7 @@ public:
 private:
     Clock m_clock;
     PictureReads m_reads;
+    WebPanePool m_webPanes;
     MessageBox m_messageBox;
     PickerBackend m_pickerBackend;
 };

@@ -11,6 +11,7 @@ class Clock;
 class MessageBox;
 class PickerBackend;
 class PictureReads;
+class WebPanePool;
 
 /**
  * What the windows reach of the desktop through replaceable parts. The
@@ -33,8 +34,8 @@ struct Seams
     std::function<NoteFile::Contents(const QString &path)> readNote;
     /** Whether a tray can show the icon now. */
     std::function<bool()> trayAvailable;
-    /** Whether web panes show real pages (off: plain strips). */
-    bool liveWebPanes = true;
+    /** The live views that web panes share; none: the panes are plain strips. */
+    WebPanePool *webPanes = nullptr;
     /** Whether notes write their file soon after each change (off: only when they close). */
     bool writeOnChange = true;
 };

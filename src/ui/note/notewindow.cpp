@@ -68,7 +68,7 @@ void NoteWindow::createControls()
     m_picture = new PictureView(*m_seams.reads, m_surface);
     m_picture->setObjectName(QStringLiteral("picture"));
 
-    m_webPane = new WebPane(m_seams.liveWebPanes, m_surface);
+    m_webPane = new WebPane(m_seams.webPanes, m_surface);
     m_webPane->setObjectName(QStringLiteral("webPane"));
 
     m_memo = new NoteMemo(m_surface, QApplication::font("QPlainTextEdit"));

@@ -7,21 +7,19 @@
 #include <QHideEvent>
 #include <QPainter>
 
-WebPane::WebPane(bool live, QWidget *parent) : QWidget(parent), m_live(live)
+WebPane::WebPane(WebPanePool *pool, QWidget *parent)
+    : QWidget(parent), m_pool(pool), m_number(pool ? pool->enrol() : 0)
 {
-    static int panes = 0;
-    m_number = ++panes;
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled);
-    if (m_live)
-        connect(WebPanePool::instance(), &WebPanePool::stillTaken, this,
-                qOverload<>(&QWidget::update));
+    if (m_pool)
+        connect(m_pool, &WebPanePool::stillTaken, this, qOverload<>(&QWidget::update));
 }
 
 WebPane::~WebPane()
 {
-    if (m_live)
-        WebPanePool::instance()->forget(this);
+    if (m_pool)
+        m_pool->forget(this);
 }
 
 void WebPane::navigate(const QUrl &url)
@@ -88,17 +86,17 @@ QVariant WebPane::inputMethodQuery(Qt::InputMethodQuery query) const
 void WebPane::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!m_live)
+    if (!m_pool)
         return;
     load();
-    WebPanePool::instance()->shown(this);
+    m_pool->shown(this);
 }
 
 void WebPane::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    if (m_live && !event->spontaneous())
-        WebPanePool::instance()->hidden(this);
+    if (m_pool && !event->spontaneous())
+        m_pool->hidden(this);
 }
 
 void WebPane::moveEvent(QMoveEvent *event)
@@ -118,23 +116,23 @@ void WebPane::resizeEvent(QResizeEvent *event)
 void WebPane::enterEvent(QEnterEvent *event)
 {
     QWidget::enterEvent(event);
-    if (m_live)
-        WebPanePool::instance()->entered(this);
+    if (m_pool)
+        m_pool->entered(this);
 }
 
 void WebPane::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    if (m_live)
-        WebPanePool::instance()->left(this);
+    if (m_pool)
+        m_pool->left(this);
 }
 
 // Without a view, or while its view loads, the pane shows the page's still.
 void WebPane::paintEvent(QPaintEvent *)
 {
-    if (!m_live || (m_view && m_view->showsPage()))
+    if (!m_pool || (m_view && m_view->showsPage()))
         return;
-    const QPixmap still = WebPanePool::instance()->still(this);
+    const QPixmap still = m_pool->still(this);
     if (!still.isNull())
         QPainter(this).drawPixmap(0, 0, still);
 }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class LiveView;
+class WebPanePool;
 
 /**
  * The web pane along a note's bottom edge. A pane the user works with holds
@@ -21,7 +22,9 @@ class WebPane final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit WebPane(bool live, QWidget *parent = nullptr);
+    /** A pane that shares the live views of @p pool, which outlives it; a plain strip without one.
+     */
+    explicit WebPane(WebPanePool *pool, QWidget *parent = nullptr);
     ~WebPane() override;
 
     void navigate(const QUrl &url);
@@ -30,7 +33,7 @@ public:
     bool hasView() const { return m_view != nullptr; }
     /** The live view the pane holds, or null. */
     const LiveView *view() const { return m_view; }
-    /** The pane's number among the program's panes, from 1. */
+    /** The pane's number among the panes of its pool, from 1 (0 for a plain strip). */
     int number() const { return m_number; }
 
     /** Shows the page in @p view, a live view the pane holds from now on. */
@@ -53,7 +56,7 @@ protected:
 private:
     void load();
 
-    bool m_live;
+    WebPanePool *m_pool;
     int m_number;
     QUrl m_url;
     LiveView *m_view = nullptr;

@@ -22,14 +22,6 @@ bool fits(const QPixmap &still, const QSize &size, qreal ratio)
 }
 } // namespace
 
-WebPanePool *WebPanePool::instance()
-{
-    static QPointer<WebPanePool> pool;
-    if (!pool)
-        pool = new WebPanePool(qApp);
-    return pool;
-}
-
 WebPanePool::WebPanePool(QObject *parent) : QObject(parent)
 {
     connect(qApp, &QApplication::focusChanged, this,

@@ -28,9 +28,10 @@ public:
     /** How many live views the program has at most. */
     static constexpr int views = 3;
 
-    /** The program's pool; made on first use. */
-    static WebPanePool *instance();
+    explicit WebPanePool(QObject *parent = nullptr);
 
+    /** The number of a new pane: one more than the last. */
+    int enrol() { return ++m_panesMade; }
     void shown(WebPane *pane);
     void hidden(WebPane *pane);
     void entered(WebPane *pane);
@@ -46,8 +47,6 @@ signals:
     void stillTaken();
 
 private:
-    explicit WebPanePool(QObject *parent);
-
     void give(WebPane *pane, int gaveWay);
     LiveView *freeView();
     LiveView *newView();
@@ -59,4 +58,5 @@ private:
     QHash<int, QPointer<WebPane>> m_panes;
     QList<QPointer<LiveView>> m_views;
     QList<QPixmap> m_stills;
+    int m_panesMade = 0;
 };
