@@ -31,6 +31,7 @@ void TestNoteSaver::writesWhatTheUserChanged_data()
     QTest::newRow("typing is written when it pauses") << false << "k k = w =kk";
     QTest::newRow("text put in waits for a change") << false << "k f w = e w =kx";
     QTest::newRow("closing writes what waits") << false << "k x =k";
+    QTest::newRow("an unchanged note closes with its file left alone") << false << "w x !";
     QTest::newRow("a closed note writes nothing more") << false << "x e k w =";
     QTest::newRow("a discarded note writes nothing") << false << "e d w x = !";
     QTest::newRow("a file that is no record is left alone") << true << "x !";

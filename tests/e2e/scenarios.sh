@@ -18,7 +18,10 @@ startup_and_exit() {
     write_note 10.dat "/nowhere/a.png,1500,1200,3000,3000,&H00FFFFFF&,$font,9,&H00000000&,False,False,False,,"
     write_note 9.dat "/nowhere/b.png,4500,1500,3600,3300,12640511,$font,11,255,True,false,0,一行目<br>二行目,"
     write_note B.DAT "/nowhere/c.png,9000,3000,2400,2700,0,$font,9,65280,0,1,False,memo,"
+    local inode
+    inode=$(stat -c %i "$app/10.dat")
     start_app
+    wait_until 10 eval 'test "$(note_count)" -eq 3' || fail "$(note_count) note windows, expected 3"
     mapfile -t notes < <(note_windows)
     [ "${#notes[@]}" -eq 3 ] || fail "${#notes[@]} note windows, expected 3"
     [ "$(geometry "${notes[0]}")" = "100 80 200 200" ] || fail "10.dat at $(geometry "${notes[0]}")"
@@ -29,9 +32,11 @@ startup_and_exit() {
     xprop -id "${notes[0]}" _NET_WM_NAME | contains 'not found' || fail "a note has a caption"
     close_main_window
     [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
-    expect_note 10.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
-    expect_note 9.dat "/nowhere/b.png,4500,1500,3600,3300,12640511,$font,11,255,True,False,False,一行目<br>二行目,"
-    expect_note B.DAT "/nowhere/c.png,9000,3000,2400,2700,0,$font,9,65280,False,True,False,memo,"
+    # Notes the user did not change leave their files alone, in the forms they have.
+    expect_note 10.dat "/nowhere/a.png,1500,1200,3000,3000,&H00FFFFFF&,$font,9,&H00000000&,False,False,False,,"
+    expect_note 9.dat "/nowhere/b.png,4500,1500,3600,3300,12640511,$font,11,255,True,false,0,一行目<br>二行目,"
+    expect_note B.DAT "/nowhere/c.png,9000,3000,2400,2700,0,$font,9,65280,0,1,False,memo,"
+    [ "$(stat -c %i "$app/10.dat")" = "$inode" ] || fail "10.dat was replaced"
 }
 
 # A picture dropped from a file manager on the main window, beside and over
@@ -225,7 +230,7 @@ second_copy_and_signals() {
     kill -TERM "$app_pid"
     wait_exit "$app_pid" 20
     [ "$exit_status" -eq 0 ] || fail "SIGTERM exit status $exit_status"
-    expect_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    [ "$(sha256sum "$app/1.dat")" = "$before" ] || fail "SIGTERM rewrote the unchanged 1.dat"
 
     before=$(sha256sum "$app/1.dat")
     start_app
@@ -276,6 +281,10 @@ for i in range(101):
 PY
     start_app
     wait_until 30 eval 'test "$(note_count)" -eq 101' || fail "$(note_count) notes open"
+    # Every note moved by the user (gathered), so that the exit has every one to write.
+    xdotool windowmove --sync "$(main_window)" 600 600
+    choose_main_item 2
+    wait_until 10 eval 'at "$(first_note)" "0 0 200 200"' || fail "the notes were not gathered"
     kill -TERM "$app_pid"
     # Killed as soon as the first note has been written, while the others save.
     wait_until 30 bash -c "grep -l -m 1 ',16777215,f,9,0,' '$app'/*.dat" || fail "no note saved after SIGTERM"

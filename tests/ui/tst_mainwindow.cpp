@@ -92,6 +92,8 @@ private:
         QVERIFY(m_window->start());
         QTRY_VERIFY(notesShown());
     }
+    // The user drags note @p index to 100, 60 (1500, 900 twips), which its file then keeps.
+    void moveNote(int index) { m_window->note(index)->moveForUser(QPoint(100, 60)); }
     // Every note of the table read and on the screen, as the user sees them.
     bool notesShown() const
     {
@@ -198,8 +200,8 @@ void TestMainWindow::fillsTheNoteTableAt101()
         QCOMPARE(NoteFiles::read(name), newNoteBytes(QString()));
         QCOMPARE(QFileInfo(name).lastModified(), old);
     }
-    // Opened notes were saved in the save form.
-    QVERIFY(NoteFiles::read(path("100.dat")).contains(",16777215,"));
+    // Opened notes that the user did not change are left as they were.
+    QCOMPARE(NoteFiles::read(path("100.dat")), newNoteBytes(QString()));
 }
 
 void TestMainWindow::refusesASecondCopy()
@@ -340,13 +342,15 @@ void TestMainWindow::exitClosesNotesInOpeningOrder()
     m_window->note(1)->menu()->actions().last()->trigger();
     QVERIFY(!QFile::exists(path("2.dat")));
     order.closed.clear();
+    moveNote(2);
 
     QSignalSpy finished(m_window.get(), &MainWindow::finished);
     m_window->shutdown();
     QCOMPARE(order.closed, (QStringList{path("1.dat"), path("3.dat")}));
     QVERIFY(!m_window->trayIcon()->isVisible());
     QVERIFY(!QFile::exists(path("2.dat")));
-    QVERIFY(NoteFiles::read(path("3.dat")).contains(",16777215,"));
+    QVERIFY(NoteFiles::read(path("3.dat")).contains(",1500,900,"));
+    QCOMPARE(NoteFiles::read(path("1.dat")), newNoteBytes(QString()));
     m_window->shutdown();
     QCOMPARE(finished.count(), 1);
 }
@@ -355,10 +359,11 @@ void TestMainWindow::quitSignalRunsTheSameExit()
 {
     QVERIFY(NoteFiles::write(path("1.dat"), newNoteBytes(QString())));
     startWindow();
+    moveNote(0);
     QSignalSpy finished(m_window.get(), &MainWindow::finished);
     ::raise(SIGTERM);
     QTRY_COMPARE(finished.count(), 1);
-    QVERIFY(NoteFiles::read(path("1.dat")).contains(",16777215,"));
+    QVERIFY(NoteFiles::read(path("1.dat")).contains(",1500,900,"));
     QVERIFY(!m_window->trayIcon()->isVisible());
 }
 
@@ -378,6 +383,7 @@ void TestMainWindow::closingOffersToRetryUnsavedNotes()
     // The disk is full while the notes are written.
     FullDisk disk;
     QVERIFY(disk.fill(16));
+    moveNote(0);
     m_seams->messageBox.retry = retry;
     m_seams->messageBox.beforeRetry = [&disk] {
         disk.free();
@@ -390,7 +396,7 @@ void TestMainWindow::closingOffersToRetryUnsavedNotes()
     QVERIFY(m_seams->messageBox.questions[0].startsWith(
         QStringLiteral("保存できなかった付箋紙があります。\n\n1.dat: ")));
     if (retry)
-        QVERIFY(NoteFiles::read(path("1.dat")).contains(",16777215,"));
+        QVERIFY(NoteFiles::read(path("1.dat")).contains(",1500,900,"));
     else
         QCOMPARE(NoteFiles::read(path("1.dat")), old);
 }
@@ -437,8 +443,7 @@ void TestMainWindow::dropOfNonPictureOrTextOnly()
     QCOMPARE(note->pictureRatio(), 1.0f);
     const QString notePath = note->notePath();
     m_window->shutdown();
-    QVERIFY(NoteFiles::read(notePath).startsWith(CodePage932::encode(text) +
-                                                 ",0,0,3000,3000,16777215,"));
+    QCOMPARE(NoteFiles::read(notePath), NoteState::newNoteRecord(text, 0, 0).toBytes());
 }
 
 void TestMainWindow::dropIntoAnUnwritableFolderMakesNothing()
@@ -500,12 +505,13 @@ void TestMainWindow::endOfTheApplicationRunsTheSameExit()
 {
     QVERIFY(NoteFiles::write(path("1.dat"), newNoteBytes(QString())));
     startWindow();
+    moveNote(0);
     QSignalSpy finished(m_window.get(), &MainWindow::finished);
     // The event loop ends without any window being closed first.
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     QCOMPARE(finished.count(), 1);
-    QVERIFY(NoteFiles::read(path("1.dat")).contains(",16777215,"));
+    QVERIFY(NoteFiles::read(path("1.dat")).contains(",1500,900,"));
     QVERIFY(!m_window->trayIcon()->isVisible());
 }
 

@@ -22,9 +22,8 @@ NoteSaver::NoteSaver(QObject *parent, bool writeOnChange, State state, Delays de
 
 void NoteSaver::loaded(const NoteFile::Contents &contents, const NoteState &shown)
 {
-    m_written = contents.record;
     m_keepFile = !contents.trusted;
-    m_loaded = shown;
+    m_fileHolds = shown;
 }
 
 void NoteSaver::changed()
@@ -32,7 +31,7 @@ void NoteSaver::changed()
     if (m_closed || m_discarded || !m_writeOnChange)
         return;
     // A file that did not read is left alone until the note differs from what it showed.
-    if (m_keepFile && m_state() == m_loaded)
+    if (m_keepFile && m_state() == m_fileHolds)
         return;
     m_keepFile = false;
     m_saveTimer->start();
@@ -61,15 +60,21 @@ void NoteSaver::close()
     m_saveTimer->stop();
     m_typingTimer->stop();
     // A note left alone or discarded has nothing that could fail to be written.
-    m_lastSave =
-        m_discarded || m_keepFile ? NoteFile::Result{true, {}} : save(m_state().toRecord());
+    m_lastSave = m_discarded || m_keepFile ? NoteFile::Result{true, {}} : saveIfChanged();
 }
 
-NoteFile::Result NoteSaver::save(const NoteRecord &record)
+// A note that shows what its file holds has nothing to write: the write
+// would only put the same note over what another program may have put there.
+NoteFile::Result NoteSaver::saveIfChanged()
 {
+    // What the note shows is asked once: after a drag that asks the window system.
+    const NoteState shown = m_state();
+    if (shown == m_fileHolds)
+        return {true, {}};
+    const NoteRecord record = shown.toRecord();
     const NoteFile::Result result = NoteFile::save(m_path, record);
     if (result)
-        m_written = record;
+        m_fileHolds = shown;
     else
         m_unwritten = record;
     return result;
@@ -77,10 +82,6 @@ NoteFile::Result NoteSaver::save(const NoteRecord &record)
 
 void NoteSaver::writeIfChanged()
 {
-    if (m_closed || m_discarded || m_keepFile)
-        return;
-    // What the note shows is asked once: after a drag that asks the window system.
-    const NoteRecord record = m_state().toRecord();
-    if (record != m_written)
-        m_lastSave = save(record);
+    if (!m_closed && !m_discarded && !m_keepFile)
+        m_lastSave = saveIfChanged();
 }

@@ -14,10 +14,12 @@ class QTimer;
 
 /**
  * When a note writes its file: soon after each change that the user
- * completes, when the note differs from what the file holds; after a pause
- * in typing; and when the note closes. Never once the note is discarded,
- * never before its file has been read, and not over a file that did not read
- * as a whole record until the user changes the note.
+ * completes, after a pause in typing, and when the note closes; each time
+ * only when what the note shows differs from what its file holds, so that a
+ * file the user did not change is left alone (another program may have
+ * written it since). Never once the note is discarded, never before its
+ * file has been read, and not over a file that did not read as a whole
+ * record until the user changes the note.
  */
 class NoteSaver final : public QObject
 {
@@ -50,7 +52,7 @@ public:
     void typed();
     /** What was put in the memo was no typing, or the typing was written otherwise. */
     void forgetTyping();
-    /** The note closes: written now, and never again. */
+    /** The note closes: written now if it differs from its file, and never again. */
     void close();
     /** The note is discarded: its file is never written again. */
     void discard() { m_discarded = true; }
@@ -65,7 +67,7 @@ public:
     NoteRecord unwritten() const { return m_unwritten; }
 
 private:
-    NoteFile::Result save(const NoteRecord &record);
+    NoteFile::Result saveIfChanged();
     void writeIfChanged();
 
     bool m_writeOnChange;
@@ -73,12 +75,10 @@ private:
     QString m_path;
     QTimer *m_saveTimer;
     QTimer *m_typingTimer;
-    /** What the note file was last read or written with. */
-    NoteRecord m_written;
+    /** What the note file holds: what the note showed when it had loaded, or wrote last. */
+    NoteState m_fileHolds;
     /** The file has not been read yet, or did not read as a whole record. */
     bool m_keepFile = true;
-    /** What the note showed when it had loaded. */
-    NoteState m_loaded;
     NoteFile::Result m_lastSave;
     NoteRecord m_unwritten;
     bool m_closed = false;
