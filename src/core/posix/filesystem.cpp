@@ -42,6 +42,16 @@ QString FileSystem::syncToDisk(int descriptor)
         return {};
     return reason(errno);
 }
+
+void FileSystem::syncFolder(const QString &folder)
+{
+    const int descriptor =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
 #else
 int FileSystem::linkCount(const QString &)
 {
@@ -57,4 +67,6 @@ QString FileSystem::syncToDisk(int)
 {
     return {};
 }
+
+void FileSystem::syncFolder(const QString &) {}
 #endif

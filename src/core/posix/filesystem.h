@@ -15,4 +15,10 @@ int linkCount(const QString &path);
 QString reserve(int descriptor, qint64 size);
 /** Forces what was written to @p descriptor onto the disk; empty or the reason. */
 QString syncToDisk(int descriptor);
+/**
+ * Forces the names in @p folder onto the disk, so that a file renamed into
+ * place there survives a power cut; quietly nothing where the file system
+ * cannot.
+ */
+void syncFolder(const QString &folder);
 } // namespace FileSystem

@@ -64,6 +64,8 @@ NoteFile::Result writeReplacing(const QString &path, const QByteArray &bytes)
     }
     if (!file.commit())
         return fail(path, file.errorString());
+    // The new name is in the folder, which is not on the disk before it is synced.
+    FileSystem::syncFolder(QFileInfo(path).absolutePath());
     return {true, {}};
 }
 
