@@ -53,6 +53,9 @@ start_desktop() {
     work=$(mktemp -d)
     app="$work/app"
     mkdir -p "$app"
+    # The program keeps its lock and hand-over socket in the runtime folder: one per run.
+    export XDG_RUNTIME_DIR="$work/xdg-runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     trap stop_desktop EXIT
     # This server has no access control; a cookie file meant for another one is not for it.
     unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM XAUTHORITY

@@ -242,9 +242,27 @@ second_copy_and_signals() {
         fail "the lock of the killed copy blocked the next start"
 }
 
-# folder_free: no copy's lock or hand-over socket is left in the notes folder.
+# folder_free: no copy's lock or hand-over socket is left, in the notes folder or the runtime folder.
 folder_free() {
     [ -z "$(ls -A "$app" | grep '^\.quillnote\.')" ] || fail "left in the folder: $(ls -A "$app")"
+    [ -z "$(ls -A "$XDG_RUNTIME_DIR" | grep '^quillnote-')" ] ||
+        fail "left in the runtime folder: $(ls -A "$XDG_RUNTIME_DIR")"
+}
+
+# A lock that a sync tool or a stray program left in the notes folder (here
+# a fifo, which would block whoever reads it) neither keeps the program out
+# nor holds its start; it is removed.
+planted_lock() {
+    start_desktop notray
+    mkfifo "$app/.quillnote.lock"
+    printf '1\nquillnote\nelsewhere.example\n' >"$app/.quillnote.socket"
+    start_app
+    [ ! -e "$app/.quillnote.lock" ] || fail "the planted lock is still in the notes folder"
+    [ ! -e "$app/.quillnote.socket" ] || fail "the planted socket is still in the notes folder"
+    [ -n "$(ls "$XDG_RUNTIME_DIR" | grep '^quillnote-.*\.lock$')" ] || fail "no lock in the runtime folder"
+    close_main_window
+    [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
+    folder_free
 }
 
 # SIGTERM while a huge picture decodes: the note is written, the folder is

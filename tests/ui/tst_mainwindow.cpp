@@ -216,23 +216,32 @@ void TestMainWindow::refusesASecondCopy()
     QCOMPARE(second.noteCount(), qint16(0));
     QVERIFY(!second.isVisible());
     QCOMPARE(NoteFiles::read(path("1.dat")), newNoteBytes(QString()));
-    // Only the first copy's lock is there besides the note.
+    // The lock is not in the notes folder, which a sync tool would carry elsewhere.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             (QStringList{".quillnote.lock", "1.dat"}));
+             QStringList{"1.dat"});
 }
 
 void TestMainWindow::locksTheNotesFolderWhateverTheTemporaryFolder()
 {
-    // Another user's file where the lock once lived, or no temporary folder at all.
+    // No runtime folder to be had (a file where it should be, and none to
+    // make under the temporary folder): the lock is kept in the notes folder.
     const QByteArray tmpdir = qgetenv("TMPDIR");
-    qputenv("TMPDIR", "/nonexistent/tmp");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    QVERIFY(NoteFiles::write(path("no-folder"), "a file"));
+    qputenv("TMPDIR", QFile::encodeName(path("no-folder")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path("no-folder")));
     startWindow();
     MainWindow second(m_seams->seams);
     const bool secondStarted = second.start();
+    const QString lock = SingleInstance::lockPath(m_dir->path());
     qputenv("TMPDIR", tmpdir);
+    if (runtime.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", runtime);
     QVERIFY(!secondStarted);
     QCOMPARE(m_seams->messageBox.notices, QStringList{QStringLiteral("既に起動されています")});
-    QCOMPARE(SingleInstance::lockPath(m_dir->path()), path(".quillnote.lock"));
+    QCOMPARE(lock, path(".quillnote.lock"));
 }
 
 void TestMainWindow::takesOverALeftBehindLock()
