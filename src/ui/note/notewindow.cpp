@@ -290,6 +290,11 @@ void NoteWindow::bringIntoReach(const QList<QRect> &screens)
 
 void NoteWindow::moveForUser(const QPoint &corner)
 {
+    // The toolkit may hold a place the window is not at (a window manager
+    // that reparented it reported the frame's corner): it would skip a move
+    // to that place, so the window goes there by way of a neighbour.
+    if (pos() == corner && WindowPosition::of(this) != corner)
+        move(corner + QPoint(1, 0));
     move(corner);
     m_placement.userMoved();
     noteChanged();
