@@ -6,11 +6,16 @@
 #include <QStringList>
 
 class QLocalServer;
+class QLocalSocket;
 
 /**
  * Passes picture files given to a later start of the program to the copy
  * that already runs on the same notes folder, through a local socket that
- * only this user can reach, beside the folder's lock.
+ * only this user can reach, beside the folder's lock. Another program of
+ * the user may reach it too: a message is taken only whole and as the
+ * program frames it (a header with a magic word, a version and the length,
+ * then at most 1,000 paths), only its paths of existing regular files are
+ * handed on, a client gets 5 s to send it, and 16 clients are served at once.
  */
 class FileHandoff final : public QObject
 {
@@ -24,6 +29,8 @@ public:
     void close();
     /** Hands @p files to the copy running on @p folder; false when none took them. */
     static bool handOver(const QString &folder, const QStringList &files);
+    /** The message that hands over @p files (at most a thousand). */
+    static QByteArray framed(const QStringList &files);
     /** The socket's path for @p folder. */
     static QString socketPath(const QString &folder);
 
@@ -32,7 +39,13 @@ signals:
 
 private:
     void take();
+    void serve(QLocalSocket *socket);
+    void receive(const QByteArray &message);
+    void keepListening();
+    static bool send(const QString &folder, const QStringList &files);
 
     QString m_folder;
     QLocalServer *m_server;
+    int m_clients = 0;
+    bool m_closed = false;
 };

@@ -15,9 +15,11 @@
 #include "ui/shell/startuphold.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <limits>
@@ -26,6 +28,9 @@
 namespace {
 const QString alreadyRunning = QStringLiteral("既に起動されています");
 const QString notSaved = QStringLiteral("保存できなかった付箋紙があります。");
+
+// The longest that making new notes holds up the windows at a time.
+constexpr qint64 creationSliceMs = 50;
 
 // The longest that pictures wait for the notes of start-up to be painted.
 constexpr std::chrono::milliseconds startupPictureHold{3000};
@@ -207,9 +212,26 @@ void NoteKeeper::createNotes(const QStringList &pictures)
     // Each a step further down and right, so that none hides the one before.
     QPoint offset;
     for (const QString &picture : pictures) {
-        createNoteAt(picture, newNotePath(), offset);
+        m_toCreate.append({picture, offset});
         offset += QPoint(ScreenReach::cascadeStep, ScreenReach::cascadeStep);
     }
+    createSomeNotes();
+}
+
+// Notes are made a slice at a time: thousands of pictures handed over at
+// once leave the windows answering between the slices.
+void NoteKeeper::createSomeNotes()
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (!m_toCreate.isEmpty() && !m_finished && slice.elapsed() < creationSliceMs) {
+        const auto [picture, offset] = m_toCreate.takeFirst();
+        createNoteAt(picture, newNotePath(), offset);
+    }
+    if (m_finished)
+        m_toCreate.clear();
+    if (!m_toCreate.isEmpty())
+        QTimer::singleShot(0, this, &NoteKeeper::createSomeNotes);
 }
 
 void NoteKeeper::createNoteAt(const QString &picturePath, const QString &notePath,

@@ -99,6 +99,7 @@ private:
     void readNote(NoteWindow *note);
     void showNote(NoteWindow *note, const NoteFile::Contents &contents);
     void createNoteAt(const QString &picturePath, const QString &notePath, const QPoint &offset);
+    void createSomeNotes();
     QList<Unsaved> closeAllNotes();
     QString newNotePath() const;
 
@@ -111,6 +112,8 @@ private:
     ShowingOrder *m_showing;
     /** The pictures named at the start or handed over, until the main window is placed. */
     QStringList m_pendingPictures;
+    /** Pictures that notes are still to be made for, each with its step from the corner. */
+    QList<std::pair<QString, QPoint>> m_toCreate;
     bool m_placed = false;
     std::array<QPointer<NoteWindow>, noteTableSize> m_noteTable;
     qint16 m_noteCount = 0;
