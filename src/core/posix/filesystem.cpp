@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/posix/filesystem.h"
 
+#include "core/posix/filestamp.h"
+
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -43,6 +47,15 @@ QString FileSystem::syncToDisk(int descriptor)
     return reason(errno);
 }
 
+FileStamp FileStamp::of(const QString &path)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    const qint64 modified = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    return {true, qint64(status.st_size), modified, quint64(status.st_ino), quint64(status.st_dev)};
+}
+
 void FileSystem::syncFolder(const QString &folder)
 {
     const int descriptor =
@@ -69,4 +82,12 @@ QString FileSystem::syncToDisk(int)
 }
 
 void FileSystem::syncFolder(const QString &) {}
+
+FileStamp FileStamp::of(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified().toMSecsSinceEpoch() * 1000000, 0, 0};
+}
 #endif

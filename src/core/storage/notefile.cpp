@@ -90,7 +90,7 @@ bool folderTakesNewFiles(const QString &path)
     return QFileInfo(QFileInfo(path).absolutePath()).isWritable();
 }
 
-NoteFile::Result write(const QString &path, const NoteRecord &record)
+NoteFile::Result writeBytes(const QString &path, const NoteRecord &record)
 {
     const QByteArray bytes = record.toBytes();
     if (bytes.size() > NoteFile::readLimit)
@@ -103,16 +103,17 @@ NoteFile::Result write(const QString &path, const NoteRecord &record)
     return writeReplacing(target, bytes);
 }
 
+NoteFile::Result write(const QString &path, const NoteRecord &record)
+{
+    NoteFile::Result result = writeBytes(path, record);
+    if (result)
+        result.stamp = FileStamp::of(path);
+    return result;
+}
+
 bool isNoteName(const QString &path)
 {
     return path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive);
-}
-
-// The size and time of the file at @p path, to tell whether it changed.
-std::pair<qint64, QDateTime> stamp(const QString &path)
-{
-    const QFileInfo info(path);
-    return {info.size(), info.lastModified()};
 }
 } // namespace
 
@@ -125,16 +126,16 @@ NoteFile::Contents NoteFile::load(const QString &path)
         // Only a regular file is opened: a fifo or a device would block or never end.
         if (!QFileInfo(path).isFile())
             return {};
-        const auto before = stamp(path);
+        const FileStamp before = FileStamp::of(path);
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return {};
         // Read as much as the file holds, not a buffer of the largest size allowed.
         bytes = file.read(qBound<qint64>(0, file.size(), readLimit));
-        if (stamp(path) != before)
+        if (FileStamp::of(path) != before)
             continue;
-        const bool whole = bytes.size() == before.first;
-        return {NoteRecord::fromBytes(bytes), whole && NoteRecord::holdsRecord(bytes)};
+        const bool whole = bytes.size() == before.size;
+        return {NoteRecord::fromBytes(bytes), whole && NoteRecord::holdsRecord(bytes), before};
     }
     qCWarning(lcNoteFile, "%s kept changing while it was read",
               qUtf8Printable(QDir::toNativeSeparators(path)));
@@ -144,8 +145,13 @@ NoteFile::Contents NoteFile::load(const QString &path)
 NoteFile::Result NoteFile::save(const QString &path, const NoteRecord &record)
 {
     QFile existing(path);
-    if (!existing.open(QIODevice::ReadOnly))
+    if (!existing.open(QIODevice::ReadOnly)) {
+        // Without its folder the file is not gone for good: the folder was
+        // moved or its share went away, and the note waits for it to be back.
+        if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
+            return fail(path, QStringLiteral("the notes folder is not there"));
         return refuse(existing.errorString());
+    }
     existing.close();
     // The permission bits decide, also for an administrator whom the system would let write.
     const QFileInfo info(path);
@@ -202,6 +208,18 @@ QStringList NoteFile::notesIn(const QString &folder)
 QString NoteFile::newName(const QDateTime &now)
 {
     return nameFor(secondsSinceEpoch(now));
+}
+
+QString NoteFile::conflictPath(const QString &path, const QDateTime &now)
+{
+    const QFileInfo note(path);
+    const QString stem =
+        note.dir().filePath(note.completeBaseName() + QStringLiteral(".conflict-") +
+                            now.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    QString copy = stem + QStringLiteral(".dat");
+    for (int number = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++number)
+        copy = stem + QStringLiteral("-%1.dat").arg(number);
+    return copy;
 }
 
 QString NoteFile::newPath(const QString &folder, const QDateTime &now)

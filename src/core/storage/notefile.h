@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/posix/filestamp.h"
 #include "core/record/noterecord.h"
 
 #include <QLoggingCategory>
@@ -24,6 +25,12 @@ constexpr qint64 readLimit = 128 * 1024 * 1024;
 /** What a note file held, and whether the program may write over it. */
 struct Contents
 {
+    Contents() = default;
+    Contents(NoteRecord record, bool trusted, FileStamp stamp = {})
+        : record(std::move(record)), trusted(trusted), stamp(stamp)
+    {
+    }
+
     NoteRecord record;
     /**
      * The file was read whole, did not change while it was read, and holds a
@@ -31,11 +38,19 @@ struct Contents
      * user changes that note.
      */
     bool trusted = false;
+    /** The file as it was read: a later stamp that differs means another program wrote it. */
+    FileStamp stamp;
 };
 
 /** How a write went: done, or the reason it was not. */
 struct Result
 {
+    Result() = default;
+    Result(bool done, QString error, bool refused = false)
+        : done(done), error(std::move(error)), refused(refused)
+    {
+    }
+
     bool done = false;
     QString error;
     /**
@@ -43,6 +58,8 @@ struct Result
      * or a link to a file that is no note.
      */
     bool refused = false;
+    /** The file as this write left it. */
+    FileStamp stamp;
 
     explicit operator bool() const { return done; }
     /** Not written for a fault, one the user should hear of. */
@@ -89,6 +106,13 @@ QStringList notesIn(const QString &folder);
  * @p now, in decimal with at most 15 significant digits, then ".dat".
  */
 QString newName(const QDateTime &now);
+
+/**
+ * A path beside the note file @p path for a copy of it that another program
+ * wrote, kept at @p now, as sync tools name theirs: "1.conflict-20261208-101500.dat".
+ * It names no existing file.
+ */
+QString conflictPath(const QString &path, const QDateTime &now);
 
 /** A path in @p folder for a new note made at @p now that names no existing file. */
 QString newPath(const QString &folder, const QDateTime &now);

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "core/record/notemerge.h"
+
+namespace {
+constexpr auto fields = static_cast<int>(NoteRecord::FieldCount);
+} // namespace
+
+NoteRecord NoteMerge::changesOver(const NoteRecord &file, const NoteRecord &before,
+                                  const NoteRecord &after)
+{
+    NoteRecord changed = file;
+    for (int index = 0; index < fields; ++index) {
+        const auto field = static_cast<NoteRecord::Field>(index);
+        if (after.field(field) != before.field(field))
+            changed.setField(field, after.field(field));
+    }
+    return changed;
+}
+
+NoteMerge::Merged NoteMerge::merge(const NoteRecord &base, const NoteRecord &ours,
+                                   const NoteRecord &theirs)
+{
+    Merged merged{ours, false};
+    for (int index = 0; index < fields; ++index) {
+        const auto field = static_cast<NoteRecord::Field>(index);
+        const QString mine = ours.field(field);
+        const QString other = theirs.field(field);
+        if (mine == base.field(field))
+            merged.record.setField(field, other);
+        else if (other != base.field(field) && other != mine)
+            merged.conflict = true;
+    }
+    return merged;
+}
