@@ -265,6 +265,60 @@ planted_lock() {
     folder_free
 }
 
+# outside_note FOLDER NAME RECORD: another program (a sync tool) writes a
+# note file beside its place and renames it over, as such tools do.
+outside_note() {
+    printf '%s\r\n' "$3" | iconv -f UTF-8 -t CP932 >"$1/.$2.partial"
+    mv "$1/.$2.partial" "$1/$2"
+}
+note_corner_at() { [ "$(geometry "$1" | cut -d' ' -f1-2)" = "$2" ]; }
+
+# A notes folder that a sync tool shares: a note file changed outside is
+# shown and not written back, a new one opens, a deleted one closes; the
+# folder moved away keeps the user's drag in memory until it is back, and
+# a place changed on both sides keeps the other side's note as a copy of
+# its own, opened beside it.
+shared_folder() {
+    start_desktop notray
+    local rest="3000,3000,16777215,$font,9,0,False,False,False"
+    write_note 1.dat "/nowhere/a.png,1500,1200,$rest,,"
+    write_note 2.dat "/nowhere/b.png,6000,1200,$rest,,"
+    write_note 3.dat "/nowhere/c.png,10500,1200,$rest,,"
+    start_app
+    wait_until 10 eval 'test "$(note_count)" -eq 3' || fail "$(note_count) note windows, expected 3"
+    local second
+    second=$(note_windows | sed -n 2p)
+    outside_note "$app" 2.dat "/nowhere/b.png,6000,9000,$rest,from the other machine,"
+    local inode
+    inode=$(stat -c %i "$app/2.dat")
+    wait_until 10 note_corner_at "$second" "400 600" || fail "2.dat changed outside, note at $(geometry "$second")"
+    outside_note "$app" 4.dat "/nowhere/d.png,1500,9000,$rest,,"
+    wait_until 10 eval 'test "$(note_count)" -eq 4' || fail "the new note file opened no note"
+    rm "$app/3.dat"
+    wait_until 10 eval 'test "$(note_count)" -eq 3' || fail "the deleted note is still on screen"
+    [ ! -e "$app/3.dat" ] || fail "3.dat written again"
+
+    mv "$app" "$app.away"
+    wait_until 20 confirmation || fail "not told that the folder is gone"
+    xdotool key Return
+    wait_until 10 eval '! confirmation' || fail "the notice stays"
+    drag_first_note 200
+    outside_note "$app.away" 1.dat "/nowhere/a.png,3000,3000,$rest,moved there,"
+    sleep 1 # the drag's write is tried and fails while the folder is away
+    [ ! -e "$app" ] || fail "a notes folder was made anew: $(ls -A "$app")"
+    mv "$app.away" "$app"
+    wait_until 20 note_holds 1.dat "/nowhere/a.png,2055,1545,$rest,moved there," ||
+        fail "1.dat holds $(iconv -f CP932 -t UTF-8 <"$app/1.dat")"
+    local copy
+    copy=$(ls "$app" | grep '^1\.conflict-[0-9]\{8\}-[0-9]\{6\}\.dat$') || fail "no copy kept: $(ls "$app")"
+    expect_note "$copy" "/nowhere/a.png,3000,3000,$rest,moved there,"
+    wait_until 10 eval 'test "$(note_count)" -eq 4' || fail "the kept copy opened no note"
+    close_main_window
+    [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
+    [ "$(stat -c %i "$app/2.dat")" = "$inode" ] || fail "2.dat was written back"
+    expect_note 2.dat "/nowhere/b.png,6000,9000,$rest,from the other machine,"
+}
+
 # SIGTERM while a huge picture decodes: the note is written, the folder is
 # free for the next copy and the process ends without waiting for the decode.
 sigterm_while_decoding() {

@@ -113,6 +113,9 @@ void NoteWindow::connectSignals()
     connect(m_memo, &NoteMemo::clicked, this, &NoteWindow::startEdit);
     connect(m_memo, &NoteMemo::focusLost, this, &NoteWindow::endEdit);
     connect(m_memo, &NoteMemo::typed, m_saver, &NoteSaver::typed);
+    connect(m_saver, &NoteSaver::fileChanged, this, &NoteWindow::showChangedFile);
+    // A note whose file was deleted or moved away closes without writing it.
+    connect(m_saver, &NoteSaver::fileGone, this, &QWidget::close);
     connect(m_mover, &NoteMover::gestureEnded, this, &NoteWindow::noteChanged);
     connect(m_picture, &PictureView::shapeChanged, this, &NoteWindow::layoutNote);
     const auto settleIfReady = [this] {
@@ -165,16 +168,39 @@ const NoteSaver &NoteWindow::saver() const
 
 void NoteWindow::load(const NoteFile::Contents &contents)
 {
+    apply(contents, true);
+    m_webPane->navigate(webPage());
+}
+
+void NoteWindow::folderChanged(const FileStamp &now)
+{
+    m_saver->folderChanged(now);
+}
+
+// A file that another program changed is shown as a load shows it; what
+// did not change is neither read again nor drawn again.
+void NoteWindow::showChangedFile(const NoteFile::Contents &contents)
+{
+    apply(contents, false);
+    layoutNote();
+    emit fileShown();
+}
+
+void NoteWindow::apply(const NoteFile::Contents &contents, bool fresh)
+{
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
-    m_picture->open(reading.picturePath, m_twips.toPixels(NoteLayout::designPictureSide));
+    if (fresh || reading.picturePath != m_picture->source())
+        m_picture->open(reading.picturePath, m_twips.toPixels(NoteLayout::designPictureSide));
     applyGeometry(reading);
     if (reading.backgroundColour)
         m_surface->setBackgroundColour(*reading.backgroundColour);
     m_memo->load(reading);
     if (reading.webPaneShown)
         m_webPane->setVisible(*reading.webPaneShown);
-    m_background->load(reading.backgroundPath, innerSize());
-    m_webPane->navigate(webPage());
+    if (!fresh && reading.backgroundPath.isEmpty() && !m_background->path().isEmpty())
+        m_background->cancel();
+    else if (fresh || reading.backgroundPath != m_background->path())
+        m_background->load(reading.backgroundPath, innerSize());
     m_saver->loaded(contents, state());
 }
 

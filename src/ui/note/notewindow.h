@@ -47,6 +47,12 @@ public:
     /** Applies @p contents, read from the note file. */
     void load(const NoteFile::Contents &contents);
     /**
+     * The notes folder changed and the note's file stands as @p now: a
+     * change from outside is shown, or joined with the note's own; a note
+     * whose file is gone closes.
+     */
+    void folderChanged(const FileStamp &now);
+    /**
      * Calls @p ready once the loaded note's picture has its shape and its
      * background picture has been read, or they have been waited for long
      * enough (at once when that is so): a note is shown then, so that it
@@ -87,6 +93,8 @@ signals:
     void layoutDone();
     /** isSettled() holds from now on, for the contents loaded last. */
     void settled();
+    /** The note shows what another program wrote into its file. */
+    void fileShown();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -104,6 +112,8 @@ private:
     void createMenu();
     void connectSignals();
 
+    void apply(const NoteFile::Contents &contents, bool fresh);
+    void showChangedFile(const NoteFile::Contents &contents);
     void applyGeometry(const NoteReading &reading);
     void noteChanged();
 

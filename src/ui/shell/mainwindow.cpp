@@ -24,6 +24,7 @@
 
 namespace {
 const QString caption = QStringLiteral("quillnote 1.0");
+const QString unsavedNotes = QStringLiteral("保存できない付箋紙があります (%1)");
 const QString dropText = QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します");
 const QColor background(0xE0, 0xE0, 0xE0);
 const QColor frameColour(0xC0, 0xC0, 0xC0);
@@ -118,6 +119,7 @@ bool MainWindow::start(const QStringList &pictures)
         emit finished();
     });
     createTrayIcon();
+    connect(m_keeper, &NoteKeeper::stuckCountChanged, this, &MainWindow::showUnsavedCount);
     m_keeper->openAllNotes();
     // Notes for pictures are made once the window stands where the window
     // manager puts it, so that they come beside it: when it is first shown
@@ -218,6 +220,17 @@ void MainWindow::createTrayIcon()
             });
     // Where no tray is running the icon waits for one; the program goes on without it.
     m_trayIcon->show();
+}
+
+// Notes whose changes could not be written for a while are named in the
+// caption and the tray icon's tooltip until they are written.
+void MainWindow::showUnsavedCount(int count)
+{
+    const QString text =
+        count > 0 ? caption + QStringLiteral(" - ") + unsavedNotes.arg(count) : caption;
+    setWindowTitle(text);
+    if (m_trayIcon)
+        m_trayIcon->setToolTip(text);
 }
 
 void MainWindow::shutdown()

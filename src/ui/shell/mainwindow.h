@@ -84,6 +84,7 @@ private:
     void connectExits();
     void watchScreens();
     void finish(bool askAboutUnsaved);
+    void showUnsavedCount(int count);
     void placed();
     QPoint newNoteCorner() const;
     void restore();

@@ -6,6 +6,7 @@
 #include "core/rules/screenreach.h"
 #include "core/storage/clock.h"
 #include "core/storage/filehandoff.h"
+#include "core/storage/folderwatch.h"
 #include "core/storage/notesaver.h"
 #include "core/storage/pastedpicture.h"
 #include "core/storage/singleinstance.h"
@@ -28,6 +29,9 @@
 namespace {
 const QString alreadyRunning = QStringLiteral("既に起動されています");
 const QString notSaved = QStringLiteral("保存できなかった付箋紙があります。");
+const QString folderMissing =
+    QStringLiteral("付箋紙のフォルダが見つかりません。\n%1\n\n"
+                   "フォルダが戻るまで、付箋紙の変更は保存されずに残ります。");
 
 // The longest that making new notes holds up the windows at a time.
 constexpr qint64 creationSliceMs = 50;
@@ -85,6 +89,8 @@ bool NoteKeeper::start(const QStringList &pictures)
             m_pendingPictures += handed;
     });
     m_handoff->listen();
+    m_watch = new FolderWatch(m_seams.folder, m_seams.reads->slowReads(), this);
+    connect(m_watch, &FolderWatch::scanned, this, &NoteKeeper::folderScanned);
     return true;
 }
 
@@ -103,6 +109,8 @@ void NoteKeeper::openAllNotes()
         if (NoteWindow *note = openNote(path))
             hold->watch(note);
     hold->releaseWhenPainted(startupPictureHold);
+    if (m_watch)
+        m_watch->start();
 }
 
 NoteWindow *NoteKeeper::openNote(const QString &path)
@@ -119,11 +127,61 @@ NoteWindow *NoteKeeper::openNote(const QString &path)
             note->bringIntoReach(reachableAreas());
             note->show();
         });
+        watchNote(note);
         readNote(note);
     }
     if (m_noteCount < std::numeric_limits<qint16>::max())
         ++m_noteCount;
     return note;
+}
+
+void NoteKeeper::watchNote(NoteWindow *note)
+{
+    const NoteSaver *saver = &note->saver();
+    // A copy of the note that another program wrote is a note of its own.
+    connect(saver, &NoteSaver::copyKept, this, &NoteKeeper::openIfNew);
+    connect(saver, &NoteSaver::stuckChanged, this,
+            [this] { emit stuckCountChanged(stuckCount()); });
+    connect(note, &QObject::destroyed, this, [this] { emit stuckCountChanged(stuckCount()); });
+    connect(note, &NoteWindow::fileShown, this, [note] { note->bringIntoReach(reachableAreas()); });
+}
+
+int NoteKeeper::stuckCount() const
+{
+    int count = 0;
+    for (const NoteWindow *note : openNotes())
+        count += note->saver().isStuck() ? 1 : 0;
+    return count;
+}
+
+void NoteKeeper::folderScanned(const FolderWatch::Scan &scan)
+{
+    if (m_finished)
+        return;
+    if (!scan.folderThere) {
+        // Told once each time the folder goes; the notes keep what they show.
+        if (!std::exchange(m_folderMissing, true))
+            m_seams.messageBox->notify(nullptr,
+                                       folderMissing.arg(QDir::toNativeSeparators(m_seams.folder)));
+        return;
+    }
+    m_folderMissing = false;
+    for (NoteWindow *note : openNotes())
+        note->folderChanged(scan.stamps.value(note->notePath()));
+    for (const QString &path : scan.notes)
+        openIfNew(path);
+}
+
+// A note file that another program put into the folder opens as at the
+// start, while the note table has room; one that is gone by now does not.
+void NoteKeeper::openIfNew(const QString &path)
+{
+    if (m_finished || m_noteCount >= noteTableSize || !QFileInfo(path).isFile())
+        return;
+    for (const NoteWindow *note : openNotes())
+        if (note->notePath() == path)
+            return;
+    openNote(path);
 }
 
 // A note comes onto the screen in its turn, when its file has been read

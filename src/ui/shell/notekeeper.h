@@ -3,6 +3,7 @@
 
 #include "core/record/noterecord.h"
 #include "core/record/twips.h"
+#include "core/storage/folderwatch.h"
 #include "core/storage/notefile.h"
 #include "ui/desktop/picker.h"
 #include "ui/desktop/seams.h"
@@ -91,11 +92,17 @@ public:
      */
     void finish(bool askAboutUnsaved, QWidget *parent = nullptr);
     bool isFinished() const { return m_finished; }
+    /** How many notes have a change that could not be written for a while. */
+    int stuckCount() const;
 
 signals:
     void finished();
+    void stuckCountChanged(int count);
 
 private:
+    void watchNote(NoteWindow *note);
+    void folderScanned(const FolderWatch::Scan &scan);
+    void openIfNew(const QString &path);
     void readNote(NoteWindow *note);
     void showNote(NoteWindow *note, const NoteFile::Contents &contents);
     void createNoteAt(const QString &picturePath, const QString &notePath, const QPoint &offset);
@@ -109,6 +116,9 @@ private:
     Corner m_newNoteCorner;
     std::unique_ptr<SingleInstance> m_instance;
     FileHandoff *m_handoff = nullptr;
+    FolderWatch *m_watch = nullptr;
+    /** The notes folder was not there at the last look: the user has been told. */
+    bool m_folderMissing = false;
     ShowingOrder *m_showing;
     /** The pictures named at the start or handed over, until the main window is placed. */
     QStringList m_pendingPictures;
