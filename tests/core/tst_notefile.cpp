@@ -54,6 +54,8 @@ private slots:
     void savesInAFolderThatTakesNoNewFile();
     void choosesTheNotesFolder_data();
     void choosesTheNotesFolder();
+    void findsPicturesThatTravelWithTheFolder_data();
+    void findsPicturesThatTravelWithTheFolder();
 
 private:
     QTemporaryDir m_dir;
@@ -269,6 +271,46 @@ void TestNoteFile::choosesTheNotesFolder()
     QCOMPARE(QFileInfo(data).isDir(), dataFolder);
     if (dataFolder)
         QCOMPARE(QFileInfo(data).permissions() & 0x0077, QFileDevice::Permissions());
+}
+
+void TestNoteFile::findsPicturesThatTravelWithTheFolder_data()
+{
+    // "@" is a folder beside the notes folder "@/notes", which holds
+    // pictures/p.png and a.png; "" found: read where the path names it.
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("where it is named") << "@/elsewhere/e.png"
+                                       << "";
+    QTest::newRow("in another notes folder's pictures") << "/home/x/quillnote/pictures/p.png"
+                                                        << "@/notes/pictures/p.png";
+    QTest::newRow("a Windows path") << "C:\\Users\\x\\quillnote\\pictures\\p.png"
+                                    << "@/notes/pictures/p.png";
+    QTest::newRow("a relative path") << "a.png"
+                                     << "@/notes/a.png";
+    QTest::newRow("a relative path to nothing") << "gone.png"
+                                                << "@/notes/gone.png";
+    QTest::newRow("missing, in no pictures folder") << "/nowhere/p.png"
+                                                    << "";
+    QTest::newRow("missing here too") << "/home/x/pictures/q.png"
+                                      << "";
+    QTest::newRow("a folder that only ends so") << "/home/x/mypictures/p.png"
+                                                << "";
+    QTest::newRow("no picture") << ""
+                                << "";
+}
+
+void TestNoteFile::findsPicturesThatTravelWithTheFolder()
+{
+    QFETCH(QString, named);
+    QFETCH(QString, found);
+    const QString root = m_dir.path();
+    QVERIFY(QDir(root).mkpath("notes/pictures") && QDir(root).mkpath("elsewhere"));
+    for (const char *file : {"notes/pictures/p.png", "notes/a.png", "elsewhere/e.png"})
+        writeBytes(m_dir.filePath(file), "picture");
+    named.replace(u'@', root);
+    const PicturePath path = PicturePath::find(named, m_dir.filePath("notes"));
+    QCOMPARE(path.found, found.replace(u'@', root));
+    QCOMPARE(path.named, named);
 }
 
 QTEST_GUILESS_MAIN(TestNoteFile)

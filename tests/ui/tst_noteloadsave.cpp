@@ -89,6 +89,21 @@ void TestNoteLoadSave::loadsAndSavesEveryValue()
 
     NoteWindow *again = fixture.open("1.dat");
     QCOMPARE(again->state(), state);
+
+    // A note from a notes folder elsewhere shows the pictures of this one and keeps the paths it
+    // named.
+    QVERIFY(QDir(fixture.dir.path()).mkdir("pictures"));
+    QVERIFY(QFile::copy(picture, fixture.path("pictures/pic.png")));
+    QVERIFY(QFile::copy(paper, fixture.path("pictures/paper.png")));
+    const NoteState travelled =
+        sampleState("/home/other/quillnote/pictures/pic.png", "C:\\notes\\pictures\\paper.png");
+    NoteWindow *moved = fixture.open("2.dat", travelled.toRecord().toBytes());
+    QVERIFY(moved);
+    QCOMPARE(moved->picturePath(), fixture.path("pictures/pic.png"));
+    QCOMPARE(moved->pictureRatio(), 0.75f);
+    QCOMPARE(moved->backgroundPath(), fixture.path("pictures/paper.png"));
+    QCOMPARE(moved->findChild<NoteSurface *>("surface")->layerCount(), 1);
+    QCOMPARE(moved->state(), travelled);
 }
 
 void TestNoteLoadSave::newNoteComesBackInSaveForm()

@@ -111,6 +111,17 @@ NoteFile::Result write(const QString &path, const NoteRecord &record)
     return result;
 }
 
+// The pictures a note names, looked up where they are: on the read
+// thread, since a picture on a stalled share must not stop the windows.
+NoteFile::Contents found(NoteFile::Contents contents, const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    contents.picture = PicturePath::find(contents.record.field(NoteRecord::PicturePath), folder);
+    contents.background =
+        PicturePath::find(contents.record.field(NoteRecord::BackgroundPath), folder);
+    return contents;
+}
+
 bool isNoteName(const QString &path)
 {
     return path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive);
@@ -135,11 +146,12 @@ NoteFile::Contents NoteFile::load(const QString &path)
         if (FileStamp::of(path) != before)
             continue;
         const bool whole = bytes.size() == before.size;
-        return {NoteRecord::fromBytes(bytes), whole && NoteRecord::holdsRecord(bytes), before};
+        return found(
+            {NoteRecord::fromBytes(bytes), whole && NoteRecord::holdsRecord(bytes), before}, path);
     }
     qCWarning(lcNoteFile, "%s kept changing while it was read",
               qUtf8Printable(QDir::toNativeSeparators(path)));
-    return {NoteRecord::fromBytes(bytes), false};
+    return found({NoteRecord::fromBytes(bytes), false}, path);
 }
 
 NoteFile::Result NoteFile::save(const QString &path, const NoteRecord &record)

@@ -3,6 +3,7 @@
 
 #include "core/posix/filestamp.h"
 #include "core/record/noterecord.h"
+#include "core/storage/picturepath.h"
 
 #include <QLoggingCategory>
 #include <QString>
@@ -40,6 +41,9 @@ struct Contents
     bool trusted = false;
     /** The file as it was read: a later stamp that differs means another program wrote it. */
     FileStamp stamp;
+    /** Where the pictures it names are, looked up in the file's folder when not where named. */
+    PicturePath picture;
+    PicturePath background;
 };
 
 /** How a write went: done, or the reason it was not. */

@@ -186,22 +186,38 @@ void NoteWindow::showChangedFile(const NoteFile::Contents &contents)
     emit fileShown();
 }
 
+namespace {
+// Contents made without a look for the pictures show them where they are named.
+PicturePath lookedUp(const PicturePath &path, const QString &named)
+{
+    return path.named == named ? path : PicturePath{named, {}};
+}
+} // namespace
+
 void NoteWindow::apply(const NoteFile::Contents &contents, bool fresh)
 {
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
-    if (fresh || reading.picturePath != m_picture->source())
-        m_picture->open(reading.picturePath, m_twips.toPixels(NoteLayout::designPictureSide));
+    const PicturePath picture = lookedUp(contents.picture, reading.picturePath);
+    if (fresh || picture.shown() != m_picture->source())
+        m_picture->open(picture.shown(), m_twips.toPixels(NoteLayout::designPictureSide));
+    m_picturePath = picture;
     applyGeometry(reading);
     if (reading.backgroundColour)
         m_surface->setBackgroundColour(*reading.backgroundColour);
     m_memo->load(reading);
     if (reading.webPaneShown)
         m_webPane->setVisible(*reading.webPaneShown);
-    if (!fresh && reading.backgroundPath.isEmpty() && !m_background->path().isEmpty())
-        m_background->cancel();
-    else if (fresh || reading.backgroundPath != m_background->path())
-        m_background->load(reading.backgroundPath, innerSize());
+    applyBackground(lookedUp(contents.background, reading.backgroundPath), fresh);
     m_saver->loaded(contents, state());
+}
+
+void NoteWindow::applyBackground(const PicturePath &background, bool fresh)
+{
+    m_backgroundPath = background;
+    if (!fresh && background.named.isEmpty() && !m_background->path().isEmpty())
+        m_background->cancel();
+    else if (fresh || background.shown() != m_background->path())
+        m_background->load(background.shown(), innerSize());
 }
 
 void NoteWindow::whenSettled(const std::function<void()> &ready)
@@ -248,7 +264,8 @@ QRectF NoteWindow::shownTwips() const
 NoteState NoteWindow::state() const
 {
     NoteState state;
-    state.picturePath = m_picture->source();
+    // The file keeps the paths it named while the note shows the pictures found for them.
+    state.picturePath = m_picturePath.forFile(m_picture->source());
     const QRectF kept = m_placement.forFile(shownTwips());
     state.left = static_cast<float>(kept.x());
     state.top = static_cast<float>(kept.y());
@@ -263,7 +280,7 @@ NoteState NoteWindow::state() const
     state.italic = font.italic();
     state.webPaneShown = !m_webPane->isHidden();
     state.memo = m_memo->memo();
-    state.backgroundPath = m_background->path();
+    state.backgroundPath = m_backgroundPath.forFile(m_background->path());
     return state;
 }
 

@@ -114,6 +114,7 @@ private:
 
     void apply(const NoteFile::Contents &contents, bool fresh);
     void showChangedFile(const NoteFile::Contents &contents);
+    void applyBackground(const PicturePath &background, bool fresh);
     void applyGeometry(const NoteReading &reading);
     void noteChanged();
 
@@ -136,6 +137,9 @@ private:
     NoteMover *m_mover;
     NoteSaver *m_saver;
     NotePlacement m_placement;
+    /** The picture paths the file named, and where they were found. */
+    PicturePath m_picturePath;
+    PicturePath m_backgroundPath;
     NoteLayout m_layout;
 
     NoteSurface *m_surface = nullptr;
