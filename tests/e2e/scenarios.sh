@@ -319,6 +319,34 @@ shared_folder() {
     expect_note 2.dat "/nowhere/b.png,6000,9000,$rest,from the other machine,"
 }
 
+# A later copy hands over 10,000 pictures at once: they become notes a
+# slice at a time, the main window answers meanwhile, and the note table's
+# 101 windows are all that is shown.
+handover_flood() {
+    start_desktop notray
+    picture "$work/p.png" 8 8 red
+    start_app
+    local paths=() i
+    for i in $(seq 10000); do paths+=("$work/p.png"); done
+    (cd "$app" && exec ./quillnote "${paths[@]}") >>"$work/second.log" 2>&1 &
+    local second=$!
+    pids+=("$second")
+    notes_made() { find "$app" -maxdepth 1 -name '*.dat' | wc -l; }
+    wait_until 60 eval 'test "$(notes_made)" -ge 300' || fail "$(notes_made) notes made"
+    local window
+    window=$(main_window)
+    read -r x y _ _ < <(geometry "$window")
+    xdotool mousemove $((x + 10)) $((y + 10)) click 3
+    wait_until 10 popup_menu || fail "the main window does not answer while notes are made"
+    xdotool key Escape
+    [ "$(notes_made)" -lt 10000 ] || echo "note: every note was made before the menu was asked for"
+    wait_exit "$second" 30
+    wait_until 100 eval 'test "$(notes_made)" -eq 10000' || fail "$(notes_made) of 10000 notes made"
+    wait_until 20 eval 'test "$(note_count)" -eq 101' || fail "$(note_count) note windows"
+    close_main_window
+    [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
+}
+
 # SIGTERM while a huge picture decodes: the note is written, the folder is
 # free for the next copy and the process ends without waiting for the decode.
 sigterm_while_decoding() {

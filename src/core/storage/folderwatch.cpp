@@ -69,19 +69,21 @@ void FolderWatch::lookNow()
                        });
 }
 
-// A file replaced by a rename, or a folder moved away and back, is no
-// longer watched by the system: what a look finds is watched anew.
+// A folder moved away and back is no longer watched by the system: it is
+// watched anew once a look finds it.
 void FolderWatch::watchWhatWasFound(const Scan &found)
 {
-    if (!found.folderThere)
-        return;
-    if (m_watcher->directories().isEmpty())
+    if (found.folderThere && m_watcher->directories().isEmpty())
         m_watcher->addPath(m_folder);
+}
+
+void FolderWatch::watchFiles(const QStringList &paths)
+{
     const QStringList watched = m_watcher->files();
     const QSet<QString> known(watched.begin(), watched.end());
     QStringList added;
-    for (const QString &path : found.notes)
-        if (!known.contains(path))
+    for (const QString &path : paths)
+        if (!known.contains(path) && QFileInfo(path).isFile())
             added.append(path);
     if (!added.isEmpty())
         m_watcher->addPaths(added);

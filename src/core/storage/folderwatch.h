@@ -51,6 +51,14 @@ public:
     /** A look soon, as after a notice. */
     void look();
 
+    /**
+     * Watches the files at @p paths too, so that one rewritten in place is
+     * noticed at once: only the notes shown, since a folder may hold
+     * thousands of files and the system's watches are few. A file replaced
+     * by a rename is watched again when it is named again.
+     */
+    void watchFiles(const QStringList &paths);
+
     /** What a look at @p folder finds; runs on any thread. */
     static Scan scan(const QString &folder);
 

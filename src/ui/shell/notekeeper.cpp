@@ -166,8 +166,12 @@ void NoteKeeper::folderScanned(const FolderWatch::Scan &scan)
         return;
     }
     m_folderMissing = false;
-    for (NoteWindow *note : openNotes())
+    QStringList shown;
+    for (NoteWindow *note : openNotes()) {
         note->folderChanged(scan.stamps.value(note->notePath()));
+        shown.append(note->notePath());
+    }
+    m_watch->watchFiles(shown);
     for (const QString &path : scan.notes)
         openIfNew(path);
 }
