@@ -2,6 +2,7 @@
 #include "core/record/notestate.h"
 #include "core/storage/notefile.h"
 #include "core/storage/notesaver.h"
+#include "support/fulldisk.h"
 #include "support/notefiles.h"
 
 #include <QDir>
@@ -57,18 +58,21 @@ void TestNoteSaver::writesWhatTheUserChanged_data()
     QTest::newRow("until the user changes the note") << true << "w ! e w =x";
     // Another program's steps: "oM" it writes memo M into the file, "pF"
     // font name F; "c" the saver hears the folder changed; "g" the file is
-    // deleted; "m" the folder is moved away and "b" back. Checks: "^M" the
-    // note shows memo M, "@F" font name F, "%F" the file keeps font name F, "#N" N copies of
+    // deleted; "m" the folder is moved away and "b" back; "F" the disk
+    // fills up and "R" has room again. Checks: "^M" the note shows memo M,
+    // "@F" font name F, "%F" the file keeps font name F, "#N" N copies of
     // another side's record are kept, "&M" the copy's memo is M, "-" the
-    // note heard its file is gone and it stays gone, "~M" the file's memo becomes M, "s"/"S" the
-    // note is (not) stuck with a change it cannot write.
+    // note heard its file is gone and it stays gone, "~M" the file's memo
+    // becomes M, "s"/"S" the note is (not) stuck with a change it cannot
+    // write.
     QTest::newRow("a change from outside is shown, nothing written") << false << "oy c ^y ! x !";
     QTest::newRow("changes to different fields are joined") << false << "e pOut w =x %Out @Out #0";
     QTest::newRow("a field changed on both sides keeps a copy") << false << "e oy w =x #1 &y";
     QTest::newRow("a change from outside joins a waiting one") << false << "e oy c =x #1 &y";
     QTest::newRow("outside changes during typing are kept") << false << "k pOut k w =kk %Out";
     QTest::newRow("a note whose file is gone writes nothing") << false << "e g c x -";
-    QTest::newRow("a failed write is tried again") << false << "m e s b ~x S";
+    QTest::newRow("a write is tried again once the folder is back") << false << "m e s b ~x S";
+    QTest::newRow("a write is tried again once the disk has room") << false << "F e s R ~x S";
 }
 
 void TestNoteSaver::writesWhatTheUserChanged()
@@ -92,6 +96,7 @@ void TestNoteSaver::writesWhatTheUserChanged()
         shown.fontName = contents.record.field(NoteRecord::FontName);
         saver.loaded(contents, shown);
     });
+    FullDisk disk;
     bool gone = false;
     connect(&saver, &NoteSaver::fileGone, this, [&gone] { gone = true; });
     const auto fileField = [&path](NoteRecord::Field field) {
@@ -136,6 +141,10 @@ void TestNoteSaver::writesWhatTheUserChanged()
         case 'b':
             QVERIFY(step[0] == u'm' ? QDir().rename(folderPath, folderPath + "-away")
                                     : QDir().rename(folderPath + "-away", folderPath));
+            break;
+        case 'F':
+        case 'R':
+            QVERIFY(step[0] == u'F' ? disk.fill(16) : disk.free());
             break;
         case '^':
             QCOMPARE(shown.memo, text);

@@ -72,6 +72,7 @@ private slots:
     void quitSignalRunsTheSameExit();
     void closingOffersToRetryUnsavedNotes_data();
     void closingOffersToRetryUnsavedNotes();
+    void tellsOfNotesItCannotWrite();
     void dropMakesANewNote();
     void dropOfNonPictureOrTextOnly();
     void dropIntoAnUnwritableFolderMakesNothing();
@@ -408,6 +409,24 @@ void TestMainWindow::closingOffersToRetryUnsavedNotes()
         QVERIFY(NoteFiles::read(path("1.dat")).contains(",1500,900,"));
     else
         QCOMPARE(NoteFiles::read(path("1.dat")), old);
+}
+
+void TestMainWindow::tellsOfNotesItCannotWrite()
+{
+    using namespace std::chrono_literals;
+    m_seams->seams.saverDelays = {10ms, 30ms, 10ms, 40ms, 100ms};
+    QVERIFY(NoteFiles::write(path("1.dat"), newNoteBytes(QString())));
+    startWindow();
+    FullDisk disk;
+    QVERIFY(disk.fill(16));
+    moveNote(0);
+    const QString told = QStringLiteral("quillnote 1.0 - 保存できない付箋紙があります (1)");
+    QTRY_COMPARE(m_window->windowTitle(), told);
+    QCOMPARE(m_window->trayIcon()->toolTip(), told);
+    // Once there is room, the write is tried again and the notice goes.
+    QVERIFY(disk.free());
+    QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("quillnote 1.0"));
+    QVERIFY(NoteFiles::read(path("1.dat")).contains(",1500,900,"));
 }
 
 void TestMainWindow::dropMakesANewNote()

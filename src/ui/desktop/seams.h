@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/storage/notefile.h"
+#include "core/storage/notesaver.h"
 
 #include <QString>
 
@@ -38,4 +39,6 @@ struct Seams
     WebPanePool *webPanes = nullptr;
     /** Whether notes write their file soon after each change (off: only when they close). */
     bool writeOnChange = true;
+    /** How long notes wait before they write, try again, or say they cannot write. */
+    NoteSaver::Delays saverDelays;
 };

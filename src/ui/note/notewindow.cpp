@@ -34,7 +34,8 @@ const QString discardQuestion =
 NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_seams(seams), m_picker(picker),
       m_twips(logicalDpiX()), m_mover(new NoteMover(this)),
-      m_saver(new NoteSaver(this, seams.writeOnChange, [this] { return state(); }))
+      m_saver(new NoteSaver(
+          this, seams.writeOnChange, [this] { return state(); }, seams.saverDelays))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
