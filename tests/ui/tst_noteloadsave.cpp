@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
+#include <QSaveFile>
 #include <QTextBlock>
 
 namespace {
@@ -58,6 +59,8 @@ private slots:
     void boundsAHugeSizeAndKeepsItStored();
     void showsPartOfALongMemoAndKeepsItWhole_data();
     void showsPartOfALongMemoAndKeepsItWhole();
+    void showsAFileChangedOutside_data();
+    void showsAFileChangedOutside();
     void survivesHostileInputs_data();
     void survivesHostileInputs();
 };
@@ -387,6 +390,49 @@ void TestNoteLoadSave::showsPartOfALongMemoAndKeepsItWhole()
     note->close();
     QCOMPARE(NoteFile::load(fixture.path("long.dat")).record.field(NoteRecord::Memo),
              memo + QLatin1String("end\n"));
+}
+
+void TestNoteLoadSave::showsAFileChangedOutside_data()
+{
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("while the memo's edit is open") << false;
+    QTest::newRow("while the user types into the memo") << true;
+}
+
+// Another program renames a new file over the note's while the user edits
+// its memo: what the user typed and what the other program wrote both stay.
+void TestNoteLoadSave::showsAFileChangedOutside()
+{
+    QFETCH(bool, typed);
+    NoteFixture fixture;
+    const NoteState state = sampleState(QString(), QString());
+    NoteWindow *note = fixture.open("1.dat", state.toRecord().toBytes());
+    QVERIFY(note);
+    QTest::mouseClick(note->findChild<MemoLabel *>("memoLabel"), Qt::LeftButton);
+    MemoEdit *edit = note->memoEdit();
+    if (typed)
+        QTest::keyClicks(edit, "mine");
+    NoteState outside = state;
+    outside.left = 3000;
+    outside.memo = QStringLiteral("theirs");
+    QSaveFile file(fixture.path("1.dat"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(outside.toRecord().toBytes());
+    QVERIFY(file.commit());
+    note->folderChanged(FileStamp::of(fixture.path("1.dat")));
+
+    QCOMPARE(note->x(), 200);
+    const QString mine = QStringLiteral("mine") + state.memo;
+    QCOMPARE(edit->memo(), typed ? mine : outside.memo);
+    QTest::mouseClick(note->findChild<NoteSurface *>("surface"), Qt::LeftButton, {}, QPoint(3, 3));
+    note->close();
+    const NoteRecord kept = NoteFile::load(fixture.path("1.dat")).record;
+    QCOMPARE(kept.field(NoteRecord::Memo), typed ? mine : outside.memo);
+    QCOMPARE(kept.field(NoteRecord::Left), QStringLiteral("3000"));
+    const QStringList copies = QDir(fixture.dir.path()).entryList({"1.conflict-*.dat"});
+    QCOMPARE(copies.size(), typed ? 1 : 0);
+    if (typed)
+        QCOMPARE(NoteFile::load(fixture.path(copies[0])).record, outside.toRecord());
 }
 
 void TestNoteLoadSave::survivesHostileInputs_data()

@@ -46,6 +46,10 @@ void NoteMemo::load(const NoteReading &reading)
     if (reading.textColour)
         setTextColour(*reading.textColour);
     setEditFont(reading.font(m_editFont));
+    // A memo being edited but not yet changed shows what came from the file;
+    // one the user has typed into keeps the typing.
+    if (isEditing() && m_edit->memo() == m_label->memo())
+        m_edit->setMemo(reading.memo);
     setMemo(reading.memo);
 }
 
