@@ -19,25 +19,34 @@ void TestAutostart::quotesTheProgramPathForTheExecLine_data()
 {
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QByteArray>("exec");
-    QTest::newRow("plain") << "/usr/bin/quillnote" << QByteArray("Exec=/usr/bin/quillnote\n");
+    // TryExec names the program as a plain string: a removed program is not started.
+    QTest::addColumn<QByteArray>("tryExec");
+    QTest::newRow("plain") << "/usr/bin/quillnote" << QByteArray("Exec=/usr/bin/quillnote\n")
+                           << QByteArray("TryExec=/usr/bin/quillnote\n");
     QTest::newRow("space") << "/home/u/my notes/quillnote"
-                           << QByteArray("Exec=\"/home/u/my notes/quillnote\"\n");
+                           << QByteArray("Exec=\"/home/u/my notes/quillnote\"\n")
+                           << QByteArray("TryExec=/home/u/my notes/quillnote\n");
     QTest::newRow("field code") << "/opt/100%/quillnote"
-                                << QByteArray("Exec=/opt/100%%/quillnote\n");
+                                << QByteArray("Exec=/opt/100%%/quillnote\n")
+                                << QByteArray("TryExec=/opt/100%/quillnote\n");
     // Inside quotes \ " ` $ take a backslash, and the entry's strings double every backslash.
     QTest::newRow("specials") << "/a\"b/$x`y\\z"
-                              << QByteArray("Exec=\"/a\\\\\"b/\\\\$x\\\\`y\\\\\\\\z\"\n");
+                              << QByteArray("Exec=\"/a\\\\\"b/\\\\$x\\\\`y\\\\\\\\z\"\n")
+                              << QByteArray("TryExec=/a\"b/$x`y\\\\z\n");
     QTest::newRow("japanese") << "/home/u/付箋/quillnote"
-                              << QStringLiteral("Exec=/home/u/付箋/quillnote\n").toUtf8();
+                              << QStringLiteral("Exec=/home/u/付箋/quillnote\n").toUtf8()
+                              << QStringLiteral("TryExec=/home/u/付箋/quillnote\n").toUtf8();
 }
 
 void TestAutostart::quotesTheProgramPathForTheExecLine()
 {
     QFETCH(QString, executable);
     QFETCH(QByteArray, exec);
+    QFETCH(QByteArray, tryExec);
     const QByteArray entry = Autostart::entry(executable);
     QVERIFY(entry.startsWith("[Desktop Entry]\n"));
     QVERIFY2(entry.contains("\n" + exec), entry.constData());
+    QVERIFY2(entry.contains("\n" + tryExec), entry.constData());
 }
 
 void TestAutostart::entryIsWrittenAndRemoved()

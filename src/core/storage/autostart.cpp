@@ -43,11 +43,12 @@ QByteArray entry(const QString &executable)
                           "Type=Application\n"
                           "Name=quillnote\n"
                           "Comment=Pin picture notes to the desktop\n"
+                          "TryExec=%2\n"
                           "Exec=%1\n"
                           "Icon=quillnote\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(execArgument(executable))
+        .arg(execArgument(executable), QString(executable).replace(u'\\', QLatin1String("\\\\")))
         .toUtf8();
 }
 
