@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/record/notestate.h"
+#include "core/storage/filehandoff.h"
 #include "core/storage/notesfolder.h"
 #include "ui/desktop/desktopseams.h"
 #include "ui/desktop/desktopsetup.h"
@@ -15,10 +16,15 @@
 #include <cstdlib>
 
 namespace {
-// The picture files named on the command line, as full paths: a copy that
-// runs already takes them from another working folder.
+// The picture files named on the command line, as full paths (a copy that
+// runs already takes them from another working folder), then the commands.
 QStringList picturesToPin(const QCoreApplication &app)
 {
+    const QCommandLineOption paste(QStringList{QString(FileHandoff::pasteCommand).mid(2)},
+                                   QStringLiteral("Makes a note from the clipboard."));
+    const QCommandLineOption gather(
+        QStringList{QString(FileHandoff::gatherCommand).mid(2)},
+        QStringLiteral("Gathers every note on the main window's screen."));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pins picture notes to the desktop."));
     parser.addHelpOption();
@@ -26,6 +32,7 @@ QStringList picturesToPin(const QCoreApplication &app)
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A picture to make a note for."),
                                  QStringLiteral("[FILE...]"));
+    parser.addOptions({paste, gather});
     parser.process(app);
     QStringList pictures;
     for (const QString &argument : parser.positionalArguments()) {
@@ -33,6 +40,10 @@ QStringList picturesToPin(const QCoreApplication &app)
         const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
         pictures.append(QFileInfo(path).absoluteFilePath());
     }
+    if (parser.isSet(paste))
+        pictures.append(FileHandoff::pasteCommand);
+    if (parser.isSet(gather))
+        pictures.append(FileHandoff::gatherCommand);
     return pictures;
 }
 // Whether the command line asks only for a text (the options, the version),

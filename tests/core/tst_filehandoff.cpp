@@ -66,6 +66,9 @@ void TestFileHandoff::takesWhatLaterCopiesSend_data()
         << FileHandoff::framed(QStringList(1001, picture("1.png"))) << true << later();
     QTest::newRow("a client that never sends") << QByteArray() << false << later();
     QTest::newRow("a client that sends and never ends") << whole.left(14) << false << later();
+    QTest::newRow("commands among the files")
+        << FileHandoff::framed({"--gather", picture("1.png"), "--format-disk", "--paste"}) << true
+        << QStringList{"--gather", picture("1.png"), "--paste"} + later();
 }
 
 void TestFileHandoff::takesWhatLaterCopiesSend()

@@ -543,6 +543,12 @@ pin_from_clipboard() {
     sleep 0.5
     [ "$(ls "$app"/*.dat | wc -l)" -eq 2 ] || fail "pasted text made a note"
     wait_until 20 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) note windows"
+    # The menu entry's actions, or a terminal: a later start hands the command over.
+    xclip -selection clipboard -t image/png -i "$work/copied.png"
+    (cd "$app" && ./quillnote --paste) || fail "quillnote --paste failed"
+    wait_until 20 eval 'test "$(note_count)" -eq 3' || fail "no note after quillnote --paste"
+    (cd "$app" && ./quillnote --gather) || fail "quillnote --gather failed"
+    wait_until 10 eval 'at "$(first_note)" "0 0 200 200"' || fail "not gathered: $(geometry "$(first_note)")"
 }
 
 # picture_of NOTE: the picture path that a note file names.

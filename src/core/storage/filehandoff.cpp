@@ -168,7 +168,7 @@ void FileHandoff::receive(const QByteArray &message)
     // Only pictures that are there become notes; a name of anything else is passed over.
     QStringList files;
     for (const QString &path : taken.paths)
-        if (QFileInfo(path).isFile())
+        if (isCommand(path) || QFileInfo(path).isFile())
             files.append(path);
     if (!files.isEmpty())
         emit filesReceived(files);

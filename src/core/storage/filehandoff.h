@@ -9,7 +9,7 @@ class QLocalServer;
 class QLocalSocket;
 
 /**
- * Passes picture files given to a later start of the program to the copy
+ * Passes picture files and commands given to a later start of the program to the copy
  * that already runs on the same notes folder, through a local socket that
  * only this user can reach, beside the folder's lock. Another program of
  * the user may reach it too: a message is taken only whole and as the
@@ -27,7 +27,17 @@ public:
     bool listen();
     /** Stops taking files and removes the socket. */
     void close();
-    /** Hands @p files to the copy running on @p folder; false when none took them. */
+    /** The commands a later start hands over with its files: a note from the clipboard, notes
+     * gathered. */
+    static constexpr QLatin1StringView pasteCommand{"--paste"};
+    static constexpr QLatin1StringView gatherCommand{"--gather"};
+    static bool isCommand(const QString &entry)
+    {
+        return entry == pasteCommand || entry == gatherCommand;
+    }
+
+    /** Hands @p files (and commands) to the copy running on @p folder; false when none took them.
+     */
     static bool handOver(const QString &folder, const QStringList &files);
     /** The message that hands over @p files (at most a thousand). */
     static QByteArray framed(const QStringList &files);
@@ -35,6 +45,7 @@ public:
     static QString socketPath(const QString &folder);
 
 signals:
+    /** Existing files and known commands of a message, in the order they were sent. */
     void filesReceived(const QStringList &files);
 
 private:

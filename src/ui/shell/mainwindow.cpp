@@ -3,6 +3,7 @@
 
 #include "core/rules/screenreach.h"
 #include "core/storage/droppedfiles.h"
+#include "core/storage/filehandoff.h"
 #include "ui/desktop/windowposition.h"
 #include "ui/note/notewindow.h"
 #include "ui/posix/quitsignals.h"
@@ -120,6 +121,12 @@ bool MainWindow::start(const QStringList &pictures)
     });
     createTrayIcon();
     connect(m_keeper, &NoteKeeper::stuckCountChanged, this, &MainWindow::showUnsavedCount);
+    connect(m_keeper, &NoteKeeper::commandAsked, this, [this](const QString &command) {
+        if (command == FileHandoff::pasteCommand)
+            pasteNote();
+        else if (command == FileHandoff::gatherCommand)
+            gatherNotes();
+    });
     m_keeper->openAllNotes();
     // Notes for pictures are made once the window stands where the window
     // manager puts it, so that they come beside it: when it is first shown

@@ -84,7 +84,7 @@ bool NoteKeeper::start(const QStringList &pictures)
     m_handoff = new FileHandoff(m_seams.folder, this);
     connect(m_handoff, &FileHandoff::filesReceived, this, [this](const QStringList &handed) {
         if (m_placed)
-            createNotes(handed);
+            take(handed);
         else
             m_pendingPictures += handed;
     });
@@ -99,7 +99,22 @@ void NoteKeeper::placed()
     m_placed = true;
     const QStringList pictures = std::exchange(m_pendingPictures, {});
     if (!pictures.isEmpty())
-        createNotes(pictures);
+        take(pictures);
+}
+
+// Pictures become notes and commands are asked of the main window, in the order given.
+void NoteKeeper::take(const QStringList &handed)
+{
+    QStringList pictures;
+    for (const QString &entry : handed) {
+        if (!FileHandoff::isCommand(entry)) {
+            pictures.append(entry);
+            continue;
+        }
+        createNotes(std::exchange(pictures, {}));
+        emit commandAsked(entry);
+    }
+    createNotes(pictures);
 }
 
 void NoteKeeper::openAllNotes()

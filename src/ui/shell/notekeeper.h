@@ -98,8 +98,11 @@ public:
 signals:
     void finished();
     void stuckCountChanged(int count);
+    /** A later start, or the command line, asks for FileHandoff's command @p command. */
+    void commandAsked(const QString &command);
 
 private:
+    void take(const QStringList &handed);
     void watchNote(NoteWindow *note);
     void folderScanned(const FolderWatch::Scan &scan);
     void openIfNew(const QString &path);
