@@ -527,6 +527,10 @@ void TestMainWindow::menuTurnsStartAtLoginOnAndOffAndShowsTheFolder()
     QCOMPARE(m_seams->messageBox.notices.size(), 1);
     QVERIFY(m_seams->messageBox.notices[0].contains(QDir::toNativeSeparators(m_dir->path())));
     QVERIFY(m_seams->messageBox.notices[0].contains(QLatin1String("MIT")));
+    // Shift+F10 opens the same menu from the keyboard.
+    QTest::keyClick(m_window.get(), Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QApplication::activePopupWidget()->close();
 }
 
 void TestMainWindow::endOfTheApplicationRunsTheSameExit()

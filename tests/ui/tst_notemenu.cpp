@@ -9,10 +9,12 @@
 #include "ui/notefixture.h"
 #include "ui/webpane/webpane.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -62,6 +64,8 @@ private slots:
     void pictureDropTilesTheFirstFile();
     void dropsThatAreNoPictureChangeNothing();
     void dropsOverMemoAndPaneReachTheNote();
+    void keysOpenTheMenuAtTheNote_data();
+    void keysOpenTheMenuAtTheNote();
 };
 
 void TestNoteMenu::fontCancelledGivesTheEditBoxTheLabelFont()
@@ -308,6 +312,33 @@ void TestNoteMenu::dropsOverMemoAndPaneReachTheNote()
     QVERIFY(!note->findChild<QWidget *>("webPane")->acceptDrops());
     QVERIFY(!note->findChild<QWidget *>("memoLabel")->acceptDrops());
     QVERIFY(note->acceptDrops());
+}
+
+void TestNoteMenu::keysOpenTheMenuAtTheNote_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("the Menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+}
+
+void TestNoteMenu::keysOpenTheMenuAtTheNote()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    NoteFixture fixture;
+    NoteWindow *note = fixture.open("1.dat", plainNote().toRecord().toBytes());
+    QVERIFY(note);
+    QRect shownAt;
+    QTimer::singleShot(0, note, [&shownAt] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            shownAt = popup->geometry();
+            popup->close();
+        }
+    });
+    QTest::keyClick(note, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(!shownAt.isNull());
+    QVERIFY2(note->geometry().contains(shownAt.topLeft()), "the menu opens at the note");
 }
 
 QTEST_MAIN(TestNoteMenu)

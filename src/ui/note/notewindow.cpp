@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -391,15 +392,31 @@ void NoteWindow::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && m_mover->startResize(event))
         return;
-    if (event->button() == Qt::RightButton) {
-        // A command of the menu may close the note; a closed note is not touched again.
-        const QPointer<NoteWindow> alive(this);
-        menu()->exec(event->globalPosition().toPoint());
-        if (!alive || isClosed())
-            return;
-    }
+    if (event->button() == Qt::RightButton && !showMenu(event->globalPosition().toPoint()))
+        return;
     m_mover->grab(event);
     endEdit();
+}
+
+// The menu's keys, as on the main window: the Menu key and Shift+F10 open
+// it at the note's corner.
+void NoteWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey)
+        showMenu(mapToGlobal(QPoint(NoteLayout::borderWidth, NoteLayout::borderWidth) * 4));
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// A command of the menu may close the note: false when it did, and the note
+// is not touched again.
+bool NoteWindow::showMenu(const QPoint &at)
+{
+    const QPointer<NoteWindow> alive(this);
+    menu()->exec(at);
+    return alive && !isClosed();
 }
 
 void NoteWindow::mouseMoveEvent(QMouseEvent *event)

@@ -103,6 +103,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -123,6 +124,7 @@ private:
     QRectF shownTwips() const;
     void layoutNote();
     void placeControls();
+    bool showMenu(const QPoint &at);
     void startEdit();
     void endEdit();
 

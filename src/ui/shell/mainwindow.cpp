@@ -294,10 +294,16 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::Paste))
+    if (event->matches(QKeySequence::Paste)) {
         pasteNote();
-    else
+    } else if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        // Shift+F10 opens the menu, as the Menu key does.
+        const QPoint at(m_twips.toPixels(labelLeft), m_twips.toPixels(labelTop));
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menuEvent);
+    } else {
         QWidget::keyPressEvent(event);
+    }
 }
 
 void MainWindow::pasteNote()
