@@ -382,9 +382,8 @@ PY
     start_app
     wait_until 30 eval 'test "$(note_count)" -eq 101' || fail "$(note_count) notes open"
     # Every note moved by the user (gathered), so that the exit has every one to write.
-    xdotool windowmove --sync "$(main_window)" 600 600
-    choose_main_item 2
-    wait_until 10 eval 'at "$(first_note)" "0 0 200 200"' || fail "the notes were not gathered"
+    (cd "$app" && ./quillnote --gather) || fail "quillnote --gather failed"
+    wait_until 20 eval 'at "$(first_note)" "0 0 200 200"' || fail "the notes were not gathered"
     kill -TERM "$app_pid"
     # Killed as soon as the first note has been written, while the others save.
     wait_until 30 bash -c "grep -l -m 1 ',16777215,f,9,0,' '$app'/*.dat" || fail "no note saved after SIGTERM"

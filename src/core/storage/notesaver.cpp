@@ -108,6 +108,8 @@ void NoteSaver::close()
     m_stuckTimer->stop();
     // A note left alone, discarded or gone has nothing that could fail to be written.
     m_lastSave = m_discarded || m_keepFile || m_gone ? NoteFile::Result{true, {}} : saveIfChanged();
+    // A closed note is no longer counted as one that cannot write: the exit names it if it failed.
+    setStuck(false);
 }
 
 // A note that shows what its file holds has nothing to write: the write

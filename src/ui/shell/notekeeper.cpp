@@ -157,7 +157,6 @@ void NoteKeeper::watchNote(NoteWindow *note)
     connect(saver, &NoteSaver::copyKept, this, &NoteKeeper::openIfNew);
     connect(saver, &NoteSaver::stuckChanged, this,
             [this] { emit stuckCountChanged(stuckCount()); });
-    connect(note, &QObject::destroyed, this, [this] { emit stuckCountChanged(stuckCount()); });
     connect(note, &NoteWindow::fileShown, this, [note] { note->bringIntoReach(reachableAreas()); });
 }
 
