@@ -139,6 +139,7 @@ discard_note() {
 }
 
 # Typed memo text (Japanese, commas) is saved exactly and survives a restart.
+busy_loops=()
 type_memo() {
     start_desktop
     picture "$work/wide.png" 40 20 white
@@ -152,10 +153,18 @@ type_memo() {
     # reading of the new key map. The program sees the new map before the click.
     xmodmap -e "keycode 200 = U4ED8" -e "keycode 201 = U7B8B"
     # 300 × 300 pixels: picture 272 × 136 from 10, 10; the memo from 153 down.
+    # Typed at once after the click, on a busy machine: the keys that come
+    # before the note has the keyboard still reach the memo.
+    local busy
+    for busy in 1 2; do
+        sh -c 'while :; do :; done' &
+        pids+=($!)
+        busy_loops+=($!)
+    done
     xdotool mousemove $((x + 30)) $((y + 4 + 170)) click 1
-    sleep 0.3
     xdotool type --delay 40 "Memo 付箋, a,b"
     xdotool mousemove $((x + 100)) $((y + 100)) click 1
+    kill "${busy_loops[@]}"
     close_main_window
     local first="$work/wide.png,1500,1200,4500,4500,16777215,$font,9,0,False,False,False,Memo 付箋， a，b,"
     local checksum

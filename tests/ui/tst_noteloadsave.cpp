@@ -59,6 +59,7 @@ private slots:
     void boundsAHugeSizeAndKeepsItStored();
     void showsPartOfALongMemoAndKeepsItWhole_data();
     void showsPartOfALongMemoAndKeepsItWhole();
+    void keysTypedBeforeTheNoteHasTheKeyboardReachTheMemo();
     void showsAFileChangedOutside_data();
     void showsAFileChangedOutside();
     void survivesHostileInputs_data();
@@ -390,6 +391,26 @@ void TestNoteLoadSave::showsPartOfALongMemoAndKeepsItWhole()
     note->close();
     QCOMPARE(NoteFile::load(fixture.path("long.dat")).record.field(NoteRecord::Memo),
              memo + QLatin1String("end\n"));
+}
+
+// The window system gives the note the keyboard late (a busy machine): what
+// is typed meanwhile reaches the window that had it, and goes to the memo.
+void TestNoteLoadSave::keysTypedBeforeTheNoteHasTheKeyboardReachTheMemo()
+{
+    NoteFixture fixture;
+    NoteState state = sampleState(QString(), QString());
+    state.memo.clear();
+    NoteWindow *note = fixture.open("1.dat", state.toRecord().toBytes());
+    QVERIFY(note);
+    QWidget before;
+    before.show();
+    QTest::mouseClick(note->findChild<MemoLabel *>("memoLabel"), Qt::LeftButton);
+    MemoEdit *edit = note->memoEdit();
+    QTest::keyClicks(&before, "Me");
+    QTest::keyClicks(edit, "mo");
+    // Once the memo has the keyboard, keys elsewhere are meant for where they go.
+    QTest::keyClicks(&before, "x");
+    QCOMPARE(edit->memo(), QStringLiteral("Memo"));
 }
 
 void TestNoteLoadSave::showsAFileChangedOutside_data()

@@ -15,6 +15,7 @@ Seams DesktopSeams::forFolder(const QString &folder)
     seams.webPanes = &m_webPanes;
     seams.messageBox = &m_messageBox;
     seams.pickerBackend = &m_pickerBackend;
+    seams.recentKeys = &m_recentKeys;
     seams.autostartFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
         QLatin1String("/autostart");

@@ -5,6 +5,7 @@
 #include "core/storage/clock.h"
 #include "ui/desktop/messagebox.h"
 #include "ui/desktop/pickerbackend.h"
+#include "ui/desktop/recentkeys.h"
 #include "ui/desktop/seams.h"
 #include "ui/webpane/webpanepool.h"
 
@@ -28,4 +29,5 @@ private:
     WebPanePool m_webPanes;
     MessageBox m_messageBox;
     PickerBackend m_pickerBackend;
+    RecentKeys m_recentKeys;
 };

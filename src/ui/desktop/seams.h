@@ -12,6 +12,7 @@ class Clock;
 class MessageBox;
 class PickerBackend;
 class PictureReads;
+class RecentKeys;
 class WebPanePool;
 
 /**
@@ -39,6 +40,8 @@ struct Seams
     WebPanePool *webPanes = nullptr;
     /** Whether notes write their file soon after each change (off: only when they close). */
     bool writeOnChange = true;
+    /** The keys of the last moments, for a memo whose click the keys overtook; none in tests. */
+    RecentKeys *recentKeys = nullptr;
     /** How long notes wait before they write, try again, or say they cannot write. */
     NoteSaver::Delays saverDelays;
 };

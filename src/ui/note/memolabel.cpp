@@ -19,13 +19,14 @@ MemoLabel::MemoLabel(QWidget *parent) : QLabel(parent)
 void MemoLabel::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
+    m_pressed = event->timestamp();
 }
 
 void MemoLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        emit clicked(m_pressed);
 }
 
 void MemoLabel::setMemo(const QString &memo)

@@ -21,7 +21,8 @@ public:
     void setMemo(const QString &memo);
 
 signals:
-    void clicked();
+    /** A left click; @p pressed is the window system's time of its press. */
+    void clicked(ulong pressed);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -33,4 +34,5 @@ private:
     void showFittingPart();
 
     QString m_memo;
+    ulong m_pressed = 0;
 };

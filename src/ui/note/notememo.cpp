@@ -3,10 +3,14 @@
 
 #include "core/record/notereading.h"
 #include "ui/desktop/picker.h"
+#include "ui/note/earlykeys.h"
 #include "ui/note/memoedit.h"
 #include "ui/note/memolabel.h"
 
 namespace {
+// How long keys that reach another window after the click are taken for the memo.
+constexpr std::chrono::milliseconds earlyKeysSpan{2000};
+
 QFont withPickerFont(QFont font, const PickerSettings &settings)
 {
     font.setFamily(settings.fontName);
@@ -18,11 +22,15 @@ QFont withPickerFont(QFont font, const PickerSettings &settings)
 }
 } // namespace
 
-NoteMemo::NoteMemo(QWidget *surface, const QFont &editFont)
-    : QObject(surface), m_label(new MemoLabel(surface)), m_editFont(editFont)
+NoteMemo::NoteMemo(QWidget *surface, const QFont &editFont, RecentKeys *recentKeys)
+    : QObject(surface), m_label(new MemoLabel(surface)), m_editFont(editFont),
+      m_recentKeys(recentKeys)
 {
     m_label->setObjectName(QStringLiteral("memoLabel"));
-    connect(m_label, &MemoLabel::clicked, this, &NoteMemo::clicked);
+    connect(m_label, &MemoLabel::clicked, this, [this](ulong pressed) {
+        m_clicked = pressed;
+        emit clicked();
+    });
 }
 
 MemoEdit *NoteMemo::edit()
@@ -37,6 +45,7 @@ MemoEdit *NoteMemo::edit()
     m_edit->stackUnder(m_label);
     connect(m_edit, &MemoEdit::focusLost, this, &NoteMemo::focusLost);
     connect(m_edit, &MemoEdit::textChanged, this, &NoteMemo::typed);
+    m_earlyKeys = new EarlyKeys(m_edit);
     return m_edit;
 }
 
@@ -131,6 +140,8 @@ void NoteMemo::startEdit()
     box->show();
     box->window()->activateWindow();
     box->setFocus(Qt::MouseFocusReason);
+    m_earlyKeys->catchFor(earlyKeysSpan, m_recentKeys ? m_recentKeys->takeSince(m_clicked)
+                                                      : QList<RecentKeys::Key>());
     m_label->hide();
 }
 
@@ -138,6 +149,7 @@ bool NoteMemo::endEdit()
 {
     if (!isEditing())
         return false;
+    m_earlyKeys->stop();
     m_label->setMemo(m_edit->memo());
     m_edit->hide();
     m_label->show();

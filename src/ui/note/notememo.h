@@ -7,7 +7,9 @@
 #include <QRect>
 #include <QString>
 
+class EarlyKeys;
 class MemoEdit;
+class RecentKeys;
 class MemoLabel;
 struct NoteReading;
 class Picker;
@@ -23,7 +25,9 @@ class NoteMemo final : public QObject
 {
     Q_OBJECT
 public:
-    NoteMemo(QWidget *surface, const QFont &editFont);
+    /** Keys typed since a click that reached another window first come from @p recentKeys (may be
+     * null). */
+    NoteMemo(QWidget *surface, const QFont &editFont, RecentKeys *recentKeys);
 
     MemoLabel *label() const { return m_label; }
     /** The edit box, made when first asked for; hidden while the memo is not being edited. */
@@ -64,5 +68,9 @@ signals:
 private:
     MemoLabel *m_label;
     MemoEdit *m_edit = nullptr;
+    EarlyKeys *m_earlyKeys = nullptr;
     QFont m_editFont;
+    RecentKeys *m_recentKeys;
+    /** When the click that asks to edit was pressed, in the window system's time. */
+    ulong m_clicked = 0;
 };

@@ -73,7 +73,7 @@ void NoteWindow::createControls()
     m_webPane = new WebPane(m_seams.webPanes, m_surface);
     m_webPane->setObjectName(QStringLiteral("webPane"));
 
-    m_memo = new NoteMemo(m_surface, QApplication::font("QPlainTextEdit"));
+    m_memo = new NoteMemo(m_surface, QApplication::font("QPlainTextEdit"), m_seams.recentKeys);
 
     placeControls();
 }
