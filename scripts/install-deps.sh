@@ -8,7 +8,7 @@
 set -euo pipefail
 run=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-webengine-dev
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins qt6-webengine-dev
     qt6-image-formats-plugins libgl-dev libxcb1-dev fonts-ipafont-gothic
 )
 package=(dpkg-dev file lintian)

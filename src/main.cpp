@@ -4,6 +4,7 @@
 #include "core/storage/notesfolder.h"
 #include "ui/desktop/desktopseams.h"
 #include "ui/desktop/desktopsetup.h"
+#include "ui/desktop/translation.h"
 #include "ui/shell/mainwindow.h"
 
 #include <QApplication>
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
     }
     DesktopSetup::prepare();
     QApplication app(argc, argv);
+    Translation::install(app, Translation::userLocale());
     const QStringList pictures = picturesToPin(app);
     DesktopSetup::registerFonts(NoteState::defaultFontName());
     QApplication::setQuitOnLastWindowClosed(false);

@@ -83,8 +83,9 @@ start_desktop() {
 main_window() { xdotool search --onlyvisible --name '^quillnote 1\.0$' 2>/dev/null | sed -n 1p; }
 has_main_window() { [ -n "$(main_window)" ]; }
 
+# start_app [NAME=VALUE...]: starts the program, with these variables set.
 start_app() {
-    (cd "$app" && exec ./quillnote) >>"$work/app.log" 2>&1 &
+    (cd "$app" && exec env "$@" ./quillnote) >>"$work/app.log" 2>&1 &
     app_pid=$!
     pids+=("$app_pid")
     wait_until 30 has_main_window || fail "the main window did not appear"

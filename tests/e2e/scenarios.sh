@@ -177,6 +177,30 @@ type_memo() {
     [ "$(sha256sum <"$app/1.dat")" = "$before" ] || fail "the file changed after a restart and close"
 }
 
+# On an English desktop, Shift+F10 on the focused note opens its menu in
+# English, and an item's letter chooses it.
+english_menu() {
+    start_desktop
+    write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    start_app QT_LOGGING_RULES="quillnote.notemenu.debug=true" LANG=en_US.UTF-8 LC_ALL= LC_MESSAGES= \
+        LANGUAGE=
+    local note
+    note=$(first_note)
+    read -r x y _ _ < <(geometry "$note")
+    xdotool mousemove $((x + 50)) $((y + 50)) click 1
+    wait_until 10 eval 'test "$(active_window)" -eq "$((note))"' || fail "the clicked note has no focus"
+    xdotool key shift+F10
+    wait_until 10 popup_menu || fail "no menu after Shift+F10"
+    local items="&Font | &Text colour | &Background colour | &Remove the background picture | &Web pane on/off | &Discard"
+    wait_until 10 contains -F "shown: $items" "$work/app.log" ||
+        fail "the menu shows: $(grep 'shown:' "$work/app.log")"
+    xdotool key d
+    wait_until 10 confirmation || fail "the letter d did not choose Discard"
+    xdotool key Escape
+    close_main_window
+    expect_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+}
+
 # Withdrawn: unmapped, without WM_STATE and out of the window manager's list.
 withdrawn() {
     [ "$(map_state "$1")" = IsUnMapped ] && [ -z "$(wm_state "$1")" ] && ! in_client_list "$1"

@@ -411,6 +411,10 @@ void TestNoteLoadSave::keysTypedBeforeTheNoteHasTheKeyboardReachTheMemo()
     // Once the memo has the keyboard, keys elsewhere are meant for where they go.
     QTest::keyClicks(&before, "x");
     QCOMPARE(edit->memo(), QStringLiteral("Memo"));
+    // A screen reader reads the note by its memo once the edit ends.
+    QVERIFY(note->accessibleDescription().isEmpty());
+    QTest::mouseClick(note->findChild<NoteSurface *>("surface"), Qt::LeftButton, {}, QPoint(3, 3));
+    QTRY_COMPARE(note->accessibleDescription(), QStringLiteral("Memo"));
 }
 
 void TestNoteLoadSave::showsAFileChangedOutside_data()

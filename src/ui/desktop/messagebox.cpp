@@ -25,8 +25,8 @@ bool MessageBox::askRetry(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(title()), text, QMessageBox::NoButton,
                     parent);
-    QPushButton *retry = box.addButton(QStringLiteral("再試行"), QMessageBox::AcceptRole);
-    QPushButton *quit = box.addButton(QStringLiteral("終了"), QMessageBox::RejectRole);
+    QPushButton *retry = box.addButton(tr("再試行"), QMessageBox::AcceptRole);
+    QPushButton *quit = box.addButton(tr("終了"), QMessageBox::RejectRole);
     box.setDefaultButton(retry);
     box.setEscapeButton(quit);
     box.setWindowModality(Qt::ApplicationModal);

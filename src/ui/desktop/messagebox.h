@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QString;
+#include <QCoreApplication>
+
 class QWidget;
 
 /**
@@ -10,6 +11,8 @@ class QWidget;
  */
 class MessageBox
 {
+    Q_DECLARE_TR_FUNCTIONS(MessageBox)
+
 public:
     virtual ~MessageBox() = default;
     /** An information notice with only an OK button. */

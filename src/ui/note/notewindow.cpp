@@ -27,8 +27,8 @@
 #include <QPointer>
 
 namespace {
-const QString discardQuestion =
-    QStringLiteral("この付箋紙を削除します。メモの内容は失われます。よろしいですか？");
+const char *const discardQuestion = QT_TRANSLATE_NOOP(
+    "NoteWindow", "この付箋紙を削除します。メモの内容は失われます。よろしいですか？");
 
 } // namespace
 
@@ -45,6 +45,7 @@ NoteWindow::NoteWindow(const Seams &seams, Picker *picker)
     setMinimumSize(NoteLayout::minimumWindowSize());
     setMaximumSize(NoteLayout::maximumWindowSize());
     resize(NoteLayout::designWindowSize(m_twips));
+    setAccessibleName(tr("付箋紙"));
     createControls();
     connectSignals();
 }
@@ -196,6 +197,12 @@ PicturePath lookedUp(const PicturePath &path, const QString &named)
 }
 } // namespace
 
+// A screen reader tells the notes apart by their memos' first lines.
+void NoteWindow::describe()
+{
+    setAccessibleDescription(m_memo->memo().section(u'\n', 0, 0).trimmed());
+}
+
 void NoteWindow::apply(const NoteFile::Contents &contents, bool fresh)
 {
     const NoteReading reading = NoteReading::fromRecord(contents.record, m_twips);
@@ -207,6 +214,7 @@ void NoteWindow::apply(const NoteFile::Contents &contents, bool fresh)
     if (reading.backgroundColour)
         m_surface->setBackgroundColour(*reading.backgroundColour);
     m_memo->load(reading);
+    describe();
     if (reading.webPaneShown)
         m_webPane->setVisible(*reading.webPaneShown);
     applyBackground(lookedUp(contents.background, reading.backgroundPath), fresh);
@@ -385,6 +393,7 @@ void NoteWindow::endEdit()
     if (!m_memo->endEdit())
         return;
     m_saver->forgetTyping();
+    describe();
     noteChanged();
 }
 
@@ -448,7 +457,7 @@ void NoteWindow::toggleWebPane()
 
 void NoteWindow::discard()
 {
-    if (!m_seams.messageBox->confirm(this, discardQuestion))
+    if (!m_seams.messageBox->confirm(this, tr(discardQuestion)))
         return;
     // From here on the note's file is never written again, deleted or not.
     m_saver->discard();

@@ -127,6 +127,7 @@ private:
     bool showMenu(const QPoint &at);
     void startEdit();
     void endEdit();
+    void describe();
 
     void chooseBackgroundColour();
     void toggleWebPane();

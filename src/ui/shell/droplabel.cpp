@@ -18,7 +18,9 @@ DropLabel::DropLabel(QWidget *parent) : QLabel(parent)
 
 void DropLabel::setFittedText(const QString &text)
 {
-    const QStringList lines = text.split(u' ', Qt::SkipEmptyParts);
+    // The design's text breaks at every space; a translation, whose words
+    // are spaced, marks its breaks with newlines instead.
+    const QStringList lines = text.split(text.contains(u'\n') ? u'\n' : u' ', Qt::SkipEmptyParts);
     QFont fitted = font();
     fitted.setLetterSpacing(QFont::AbsoluteSpacing, 0);
     QFont closed = fitted;

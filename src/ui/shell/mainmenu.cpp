@@ -22,17 +22,17 @@ QAction *addItem(QMenu *menu, const char *name, const QString &text)
 MainMenu::MainMenu(const Seams &seams, QWidget *parent) : QMenu(parent), m_seams(seams)
 {
     setObjectName(QStringLiteral("mainMenu"));
-    connect(addItem(this, "paste", QStringLiteral("クリップボードから付箋紙を作成")),
-            &QAction::triggered, this, &MainMenu::pasteRequested);
-    connect(addItem(this, "gather", QStringLiteral("すべての付箋紙をこの画面に集める")),
-            &QAction::triggered, this, &MainMenu::gatherRequested);
+    connect(addItem(this, "paste", tr("クリップボードから付箋紙を作成")), &QAction::triggered, this,
+            &MainMenu::pasteRequested);
+    connect(addItem(this, "gather", tr("すべての付箋紙をこの画面に集める")), &QAction::triggered,
+            this, &MainMenu::gatherRequested);
     addSeparator();
-    m_startAtLogin = addItem(this, "startAtLogin", QStringLiteral("ログイン時に起動する"));
+    m_startAtLogin = addItem(this, "startAtLogin", tr("ログイン時に起動する"));
     m_startAtLogin->setCheckable(true);
     connect(m_startAtLogin, &QAction::triggered, this, &MainMenu::setStartAtLogin);
-    connect(addItem(this, "openNotesFolder", QStringLiteral("付箋紙のフォルダを開く")),
-            &QAction::triggered, this, [this] { m_seams.openFolder(m_seams.folder); });
-    connect(addItem(this, "about", QStringLiteral("quillnote について")), &QAction::triggered, this,
+    connect(addItem(this, "openNotesFolder", tr("付箋紙のフォルダを開く")), &QAction::triggered,
+            this, [this] { m_seams.openFolder(m_seams.folder); });
+    connect(addItem(this, "about", tr("quillnote について")), &QAction::triggered, this,
             [this] { m_seams.messageBox->notify(parentWidget(), aboutText(m_seams.folder)); });
     // The entry may have been made or removed by another program since.
     connect(this, &QMenu::aboutToShow, this,
@@ -41,10 +41,9 @@ MainMenu::MainMenu(const Seams &seams, QWidget *parent) : QMenu(parent), m_seams
 
 QString MainMenu::aboutText(const QString &notesFolder)
 {
-    return QStringLiteral("quillnote " QUILLNOTE_VERSION
-                          "\n付箋紙をデスクトップに貼るプログラム\n\n"
-                          "付箋紙のフォルダ: %1\nライセンス: MIT")
-        .arg(QDir::toNativeSeparators(notesFolder));
+    return tr("quillnote %1\n付箋紙をデスクトップに貼るプログラム\n\n"
+              "付箋紙のフォルダ: %2\nライセンス: MIT")
+        .arg(QStringLiteral(QUILLNOTE_VERSION), QDir::toNativeSeparators(notesFolder));
 }
 
 void MainMenu::setStartAtLogin(bool on)

@@ -25,8 +25,11 @@
 
 namespace {
 const QString caption = QStringLiteral("quillnote 1.0");
-const QString unsavedNotes = QStringLiteral("保存できない付箋紙があります (%1)");
-const QString dropText = QStringLiteral("ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します");
+const char *const unsavedNotes =
+    QT_TRANSLATE_NOOP("MainWindow", "保存できない付箋紙があります (%1)");
+// A translation marks its line breaks with newlines (see DropLabel).
+const char *const dropText =
+    QT_TRANSLATE_NOOP("MainWindow", "ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します");
 const QColor background(0xE0, 0xE0, 0xE0);
 const QColor frameColour(0xC0, 0xC0, 0xC0);
 
@@ -88,7 +91,9 @@ void MainWindow::createControls()
     const int left = m_twips.toPixels(labelLeft);
     const int top = m_twips.toPixels(labelTop);
     m_dropLabel->setGeometry(left, top, width() - 2 * left, height() - 2 * top);
-    m_dropLabel->setFittedText(dropText);
+    m_dropLabel->setFittedText(tr(dropText));
+    m_dropLabel->setAccessibleName(tr("付箋紙の作成"));
+    m_dropLabel->setAccessibleDescription(tr(dropText).simplified());
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
@@ -234,7 +239,7 @@ void MainWindow::createTrayIcon()
 void MainWindow::showUnsavedCount(int count)
 {
     const QString text =
-        count > 0 ? caption + QStringLiteral(" - ") + unsavedNotes.arg(count) : caption;
+        count > 0 ? caption + QStringLiteral(" - ") + tr(unsavedNotes).arg(count) : caption;
     setWindowTitle(text);
     if (m_trayIcon)
         m_trayIcon->setToolTip(text);

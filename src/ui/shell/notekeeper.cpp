@@ -27,11 +27,11 @@
 #include <utility>
 
 namespace {
-const QString alreadyRunning = QStringLiteral("既に起動されています");
-const QString notSaved = QStringLiteral("保存できなかった付箋紙があります。");
-const QString folderMissing =
-    QStringLiteral("付箋紙のフォルダが見つかりません。\n%1\n\n"
-                   "フォルダが戻るまで、付箋紙の変更は保存されずに残ります。");
+const char *const alreadyRunning = QT_TRANSLATE_NOOP("NoteKeeper", "既に起動されています");
+const char *const notSaved = QT_TRANSLATE_NOOP("NoteKeeper", "保存できなかった付箋紙があります。");
+const char *const folderMissing =
+    QT_TRANSLATE_NOOP("NoteKeeper", "付箋紙のフォルダが見つかりません。\n%1\n\n"
+                                    "フォルダが戻るまで、付箋紙の変更は保存されずに残ります。");
 
 // The longest that making new notes holds up the windows at a time.
 constexpr qint64 creationSliceMs = 50;
@@ -41,7 +41,7 @@ constexpr std::chrono::milliseconds startupPictureHold{3000};
 
 QString unsavedText(const QList<NoteKeeper::Unsaved> &unsaved)
 {
-    QStringList lines{notSaved, QString()};
+    QStringList lines{NoteKeeper::tr(notSaved), QString()};
     for (const NoteKeeper::Unsaved &note : unsaved)
         lines.append(QStringLiteral("%1: %2").arg(QFileInfo(note.path).fileName(), note.error));
     return lines.join(u'\n');
@@ -75,7 +75,7 @@ bool NoteKeeper::start(const QStringList &pictures)
     if (!m_instance->acquire()) {
         // Pictures go to the copy that runs; without any, the user is told it runs.
         if (pictures.isEmpty() || !FileHandoff::handOver(m_seams.folder, pictures))
-            m_seams.messageBox->notify(nullptr, alreadyRunning);
+            m_seams.messageBox->notify(nullptr, tr(alreadyRunning));
         return false;
     }
     // Later copies may hand over their pictures from now on; like those of
@@ -175,8 +175,8 @@ void NoteKeeper::folderScanned(const FolderWatch::Scan &scan)
     if (!scan.folderThere) {
         // Told once each time the folder goes; the notes keep what they show.
         if (!std::exchange(m_folderMissing, true))
-            m_seams.messageBox->notify(nullptr,
-                                       folderMissing.arg(QDir::toNativeSeparators(m_seams.folder)));
+            m_seams.messageBox->notify(
+                nullptr, tr(folderMissing).arg(QDir::toNativeSeparators(m_seams.folder)));
         return;
     }
     m_folderMissing = false;

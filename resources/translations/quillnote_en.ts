@@ -1,0 +1,125 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>クリップボードから付箋紙を作成</source>
+        <translation>&amp;New note from the clipboard</translation>
+    </message>
+    <message>
+        <source>すべての付箋紙をこの画面に集める</source>
+        <translation>&amp;Gather all notes on this screen</translation>
+    </message>
+    <message>
+        <source>ログイン時に起動する</source>
+        <translation>&amp;Start at login</translation>
+    </message>
+    <message>
+        <source>付箋紙のフォルダを開く</source>
+        <translation>&amp;Open the notes folder</translation>
+    </message>
+    <message>
+        <source>quillnote について</source>
+        <translation>&amp;About quillnote</translation>
+    </message>
+    <message>
+        <source>quillnote %1
+付箋紙をデスクトップに貼るプログラム
+
+付箋紙のフォルダ: %2
+ライセンス: MIT</source>
+        <translation>quillnote %1
+Pins picture notes to the desktop
+
+Notes folder: %2
+Licence: MIT</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>保存できない付箋紙があります (%1)</source>
+        <translation>Some notes cannot be saved (%1)</translation>
+    </message>
+    <message>
+        <source>ここにｲﾒｰｼﾞﾌｧｲﾙをﾄﾞﾛｯﾌﾟすると 新しい付箋紙を作成します</source>
+        <translation>Drop an image file here
+to make a new note</translation>
+    </message>
+    <message>
+        <source>付箋紙の作成</source>
+        <translation>New notes</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>再試行</source>
+        <translation>&amp;Retry</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>&amp;Quit</translation>
+    </message>
+</context>
+<context>
+    <name>NoteKeeper</name>
+    <message>
+        <source>既に起動されています</source>
+        <translation>quillnote is already running</translation>
+    </message>
+    <message>
+        <source>保存できなかった付箋紙があります。</source>
+        <translation>Some notes could not be saved.</translation>
+    </message>
+    <message>
+        <source>付箋紙のフォルダが見つかりません。
+%1
+
+フォルダが戻るまで、付箋紙の変更は保存されずに残ります。</source>
+        <translation>The notes folder cannot be found.
+%1
+
+Until the folder is back, the notes keep their changes unsaved.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteMenu</name>
+    <message>
+        <source>フォント</source>
+        <translation>&amp;Font</translation>
+    </message>
+    <message>
+        <source>文字色</source>
+        <translation>&amp;Text colour</translation>
+    </message>
+    <message>
+        <source>背景色</source>
+        <translation>&amp;Background colour</translation>
+    </message>
+    <message>
+        <source>背景画像のキャンセル</source>
+        <translation>&amp;Remove the background picture</translation>
+    </message>
+    <message>
+        <source>WebツールバーON/OFF</source>
+        <translation>&amp;Web pane on/off</translation>
+    </message>
+    <message>
+        <source>捨てる</source>
+        <translation>&amp;Discard</translation>
+    </message>
+</context>
+<context>
+    <name>NoteWindow</name>
+    <message>
+        <source>この付箋紙を削除します。メモの内容は失われます。よろしいですか？</source>
+        <translation>This note will be deleted and its memo lost. Are you sure?</translation>
+    </message>
+    <message>
+        <source>付箋紙</source>
+        <translation>Note</translation>
+    </message>
+</context>
+</TS>
