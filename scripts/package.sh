@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
-# Builds the Debian package quillnote_<version>_amd64.deb and checks it with
-# lintian. With no argument it builds in Release in build/release (the
-# folder scripts/run.sh uses); given a build folder, it packages that build.
-# Prints the package's path last.
+# Builds the Debian package quillnote_<version>_amd64.deb from the debian/
+# folder (dpkg-buildpackage, binary only) and checks it with lintian: an
+# error or a warning fails it. The sources are copied into a folder of the
+# build (build/release unless another is given), where the package is built
+# and left. Prints the package's path last.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" package
 build=${1:-$top/build/release}
 mkdir -p "$build"
 build=$(cd "$build" && pwd)
-if [ $# -eq 0 ]; then
-    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-fi
-cmake --build "$build" -j2
-(cd "$build" && cpack -G DEB >"$build/cpack.log" 2>&1) || { cat "$build/cpack.log"; exit 1; }
-deb=$(ls "$build"/quillnote_*_amd64.deb)
-# Errors fail the package; warnings are shown.
-lintian --fail-on error "$deb" >&2
-echo "$deb"
+version=$(dpkg-parsechangelog -l "$top/debian/changelog" -S Version)
+staging="$build/debian-package"
+rm -rf "$staging"
+mkdir -p "$staging/quillnote"
+# The files of the checkout, without builds or anything left by a run.
+(cd "$top" && git ls-files -z --cached --others --exclude-standard | grep -zv '^build/' |
+    xargs -0 cp --parents -t "$staging/quillnote") 2>/dev/null ||
+    (cd "$top" && tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$staging/quillnote")
+(cd "$staging/quillnote" && DEB_BUILD_OPTIONS="parallel=2" \
+    dpkg-buildpackage -us -uc -b >"$staging/build.log" 2>&1) || { tail -n 60 "$staging/build.log"; exit 1; }
+changes=$(ls "$staging"/quillnote_"$version"_*.changes)
+lintian --fail-on error,warning "$changes" >&2
+deb=$(ls "$staging"/quillnote_"$version"_*.deb)
+cp "$deb" "$build/"
+echo "$build/$(basename "$deb")"
