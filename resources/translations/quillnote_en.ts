@@ -110,6 +110,38 @@ Until the folder is back, the notes keep their changes unsaved.</translation>
         <source>捨てる</source>
         <translation>&amp;Discard</translation>
     </message>
+    <message>
+        <source>置き方</source>
+        <translation>&amp;Placement</translation>
+    </message>
+    <message>
+        <source>常に手前</source>
+        <translation>Always on &amp;top</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>不透明度 100%</source>
+        <translation>Opacity &amp;100 %</translation>
+    </message>
+    <message>
+        <source>不透明度 90%</source>
+        <translation>Opacity &amp;90 %</translation>
+    </message>
+    <message>
+        <source>不透明度 75%</source>
+        <translation>Opacity &amp;75 %</translation>
+    </message>
+    <message>
+        <source>不透明度 50%</source>
+        <translation>Opacity &amp;50 %</translation>
+    </message>
+    <message>
+        <source>ロック</source>
+        <translation>&amp;Lock</translation>
+    </message>
 </context>
 <context>
     <name>NoteWindow</name>

@@ -4,11 +4,29 @@
 #include <QTest>
 
 namespace {
+// The parts that join on their own: the fourteen fields, then the desk line.
+constexpr int deskPart = NoteRecord::FieldCount;
+constexpr int parts = deskPart + 1;
+
+QString part(const NoteRecord &record, int index)
+{
+    return index == deskPart ? record.deskText()
+                             : record.field(static_cast<NoteRecord::Field>(index));
+}
+
+void setPart(NoteRecord &record, int index, const QString &text)
+{
+    if (index == deskPart)
+        record.setDeskText(text);
+    else
+        record.setField(static_cast<NoteRecord::Field>(index), text);
+}
+
 NoteRecord allFields(const QString &text)
 {
     NoteRecord record;
-    for (int index = 0; index < NoteRecord::FieldCount; ++index)
-        record.setField(static_cast<NoteRecord::Field>(index), text);
+    for (int index = 0; index < parts; ++index)
+        setPart(record, index, text);
     return record;
 }
 } // namespace
@@ -31,7 +49,7 @@ void TestNoteMerge::joinsEachFieldOnItsOwn_data()
     QTest::addColumn<QString>("theirs");
     QTest::addColumn<QString>("joined");
     QTest::addColumn<bool>("conflict");
-    for (int field = 0; field < NoteRecord::FieldCount; ++field) {
+    for (int field = 0; field < parts; ++field) {
         const auto row = [field](const char *what) -> QTestData & {
             return QTest::addRow("field %d %s", field, what) << field;
         };
@@ -63,22 +81,21 @@ void TestNoteMerge::joinsEachFieldOnItsOwn()
     QFETCH(QString, theirs);
     QFETCH(QString, joined);
     QFETCH(bool, conflict);
-    const auto index = static_cast<NoteRecord::Field>(field);
     const NoteRecord base = allFields(QStringLiteral("base"));
     NoteRecord mine = base;
-    mine.setField(index, ours);
+    setPart(mine, field, ours);
     NoteRecord other = base;
-    other.setField(index, theirs);
-    // The other fields: one changed here, one there, the rest by neither.
-    const auto here = static_cast<NoteRecord::Field>((field + 1) % NoteRecord::FieldCount);
-    const auto there = static_cast<NoteRecord::Field>((field + 2) % NoteRecord::FieldCount);
-    mine.setField(here, QStringLiteral("here"));
-    other.setField(there, QStringLiteral("there"));
+    setPart(other, field, theirs);
+    // The other parts: one changed here, one there, the rest by neither.
+    const int here = (field + 1) % parts;
+    const int there = (field + 2) % parts;
+    setPart(mine, here, QStringLiteral("here"));
+    setPart(other, there, QStringLiteral("there"));
 
     const NoteMerge::Merged merged = NoteMerge::merge(base, mine, other);
-    QCOMPARE(merged.record.field(index), joined);
-    QCOMPARE(merged.record.field(here), QStringLiteral("here"));
-    QCOMPARE(merged.record.field(there), QStringLiteral("there"));
+    QCOMPARE(part(merged.record, field), joined);
+    QCOMPARE(part(merged.record, here), QStringLiteral("here"));
+    QCOMPARE(part(merged.record, there), QStringLiteral("there"));
     QCOMPARE(merged.conflict, conflict);
 }
 
@@ -92,9 +109,11 @@ void TestNoteMerge::takesOnlyWhatTheNoteChanged()
     before.setField(NoteRecord::BackgroundColour, QStringLiteral("16777215"));
     NoteRecord after = before;
     after.setField(NoteRecord::Memo, QStringLiteral("new memo"));
+    after.setDeskText(QStringLiteral("locked=yes"));
 
     NoteRecord expected = file;
     expected.setField(NoteRecord::Memo, QStringLiteral("new memo"));
+    expected.setDeskText(QStringLiteral("locked=yes"));
     QCOMPARE(NoteMerge::changesOver(file, before, after), expected);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/record/codepage932.h"
+#include "core/record/desksettings.h"
 #include "core/record/noterecord.h"
 #include "core/record/notestate.h"
 
@@ -41,6 +42,8 @@ private slots:
     void keepsTextsTheLineCannotCarry_data();
     void keepsTextsTheLineCannotCarry();
     void ignoresASecondLineThatDoesNotMatch();
+    void keepsTheDeskLine_data();
+    void keepsTheDeskLine();
 };
 
 void TestNoteRecord::writesTheNewNoteRecord()
@@ -151,6 +154,54 @@ void TestNoteRecord::ignoresASecondLineThatDoesNotMatch()
     QByteArray tampered = withComma.toBytes();
     tampered.replace("paper", "PAPER");
     QCOMPARE(NoteRecord::fromBytes(tampered).field(NoteRecord::Memo), QStringLiteral("a， b"));
+}
+
+void TestNoteRecord::keepsTheDeskLine_data()
+{
+    QTest::addColumn<QByteArray>("after"); // what follows the record's line in the file
+    QTest::addColumn<QString>("written");  // the desk line's words a save writes back
+    QTest::addColumn<int>("opacity");
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("absent") << QByteArray() << QString() << 100 << false;
+    QTest::newRow("every word") << QByteArray(
+                                       "~quillnote-desk layer=above opacity=75 locked=yes\r\n")
+                                << "layer=above opacity=75 locked=yes" << 75 << true;
+    QTest::newRow("words of another version kept after ours")
+        << QByteArray("~quillnote-desk glow=soft opacity=90 pin=3\r\n")
+        << "opacity=90 glow=soft pin=3" << 90 << false;
+    QTest::newRow("values this version cannot take")
+        << QByteArray("~quillnote-desk opacity=5 locked=maybe layer=sideways\r\n") << QString()
+        << 100 << false;
+    QTest::newRow("after a stray line: not the note's")
+        << QByteArray("stray\r\n~quillnote-desk locked=yes\r\n") << QString() << 100 << false;
+    QTest::newRow("without a line end")
+        << QByteArray("~quillnote-desk opacity=50") << "opacity=50" << 50 << false;
+}
+
+void TestNoteRecord::keepsTheDeskLine()
+{
+    QFETCH(QByteArray, after);
+    QFETCH(QString, written);
+    QFETCH(int, opacity);
+    QFETCH(bool, locked);
+    NoteRecord withComma = savedExample();
+    withComma.setField(NoteRecord::Memo, QStringLiteral("a, b"));
+    for (const NoteRecord &record : {savedExample(), withComma}) {
+        const NoteRecord read = NoteRecord::fromBytes(record.toBytes() + after);
+        // The record's own fields read as without the line.
+        NoteRecord fields = read;
+        fields.setDeskText(QString());
+        QCOMPARE(fields, record);
+        const DeskSettings desk = DeskSettings::fromText(read.deskText());
+        QCOMPARE(desk.opacity, opacity);
+        QCOMPARE(desk.locked, locked);
+        NoteRecord saved = read;
+        saved.setDeskText(desk.toText());
+        QCOMPARE(saved.deskText(), written);
+        const QByteArray bytes = saved.toBytes();
+        QCOMPARE(bytes.contains("~quillnote-desk"), !written.isEmpty());
+        QCOMPARE(NoteRecord::fromBytes(bytes), saved);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNoteRecord)

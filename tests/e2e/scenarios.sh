@@ -119,7 +119,7 @@ discard_note() {
     read -r x y _ _ < <(geometry "$note")
     xdotool mousemove $((x + 50)) $((y + 50)) click 3
     wait_until 10 popup_menu || fail "no menu after a right press"
-    xdotool key Up
+    xdotool key Up Up # past the placement submenu, the last item
     sleep 0.2
     xdotool key Return
     wait_until 10 confirmation || fail "no confirmation"
@@ -152,6 +152,10 @@ type_memo() {
     # xdotool would otherwise remap a key for each, racing the program's
     # reading of the new key map. The program sees the new map before the click.
     xmodmap -e "keycode 200 = U4ED8" -e "keycode 201 = U7B8B"
+    # Keys that come before the window manager moves the focus go to the
+    # window that has it: one of the program's, as at a user's desk.
+    wait_until 10 eval 'xprop -id "$(active_window)" WM_CLASS | contains quillnote' ||
+        fail "no window of the program has the focus"
     # 300 × 300 pixels: picture 272 × 136 from 10, 10; the memo from 153 down.
     # Typed at once after the click, on a busy machine: the keys that come
     # before the note has the keyboard still reach the memo.
@@ -191,7 +195,7 @@ english_menu() {
     wait_until 10 eval 'test "$(active_window)" -eq "$((note))"' || fail "the clicked note has no focus"
     xdotool key shift+F10
     wait_until 10 popup_menu || fail "no menu after Shift+F10"
-    local items="&Font | &Text colour | &Background colour | &Remove the background picture | &Web pane on/off | &Discard"
+    local items="&Font | &Text colour | &Background colour | &Remove the background picture | &Web pane on/off | &Discard | &Placement"
     wait_until 10 contains -F "shown: $items" "$work/app.log" ||
         fail "the menu shows: $(grep 'shown:' "$work/app.log")"
     xdotool key d

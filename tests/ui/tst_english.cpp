@@ -242,6 +242,7 @@ void TestEnglish::englishTextsShowWhole()
     } else if (where == u"note menu") {
         NoteMenu menu(&parent);
         checkMenu(&menu);
+        checkMenu(menu.deskMenu);
     } else if (where == u"notice") {
         checkBox([&] {
             boxes.notify(nullptr,

@@ -66,6 +66,8 @@ private slots:
     void dropsOverMemoAndPaneReachTheNote();
     void keysOpenTheMenuAtTheNote_data();
     void keysOpenTheMenuAtTheNote();
+    void placementIsShownAndKept_data();
+    void placementIsShownAndKept();
 };
 
 void TestNoteMenu::fontCancelledGivesTheEditBoxTheLabelFont()
@@ -339,6 +341,57 @@ void TestNoteMenu::keysOpenTheMenuAtTheNote()
     QTest::keyClick(note, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QVERIFY(!shownAt.isNull());
     QVERIFY2(note->geometry().contains(shownAt.topLeft()), "the menu opens at the note");
+}
+
+void TestNoteMenu::placementIsShownAndKept_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("deskText");
+    QTest::newRow("always on top") << "aboveAction"
+                                   << "layer=above";
+    QTest::newRow("opacity 75 %") << "opacityAction 75"
+                                  << "opacity=75";
+    QTest::newRow("locked") << "lockAction"
+                            << "locked=yes";
+}
+
+// Each choice of the placement submenu shows on the note at once, is
+// written to the note file's desk line and comes back checked when the
+// note opens again.
+void TestNoteMenu::placementIsShownAndKept()
+{
+    QFETCH(QString, choice);
+    QFETCH(QString, deskText);
+    NoteFixture fixture;
+    NoteWindow *note = fixture.open("1.dat", plainNote().toRecord().toBytes());
+    QVERIFY(note);
+    const auto chosen = [&choice](NoteWindow *window) {
+        for (QAction *action : window->menu()->deskMenu->actions())
+            if (action->objectName() == choice.section(u' ', 0, 0) &&
+                (!choice.contains(u' ') || action->data().toString() == choice.section(u' ', 1)))
+                return action;
+        return static_cast<QAction *>(nullptr);
+    };
+    QVERIFY(chosen(note) && !chosen(note)->isChecked());
+    chosen(note)->trigger();
+    const QPoint before = note->pos();
+    auto *surface = note->findChild<NoteSurface *>("surface");
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(150, 20));
+    QTest::mouseMove(surface, QPoint(100, 60));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(100, 60));
+    QTest::mouseClick(note->findChild<MemoLabel *>("memoLabel"), Qt::LeftButton);
+    const bool locked = choice == u"lockAction";
+    QCOMPARE(note->pos() == before, locked);
+    QCOMPARE(note->memoEdit()->isVisible(), !locked);
+    QCOMPARE(note->menu()->discardAction->isEnabled(), !locked);
+    QCOMPARE(note->findChild<QWidget *>("lockMark")->isVisible(), locked);
+    QCOMPARE(note->windowFlags().testFlag(Qt::WindowStaysOnTopHint), choice == u"aboveAction");
+    QCOMPARE(qRound(note->windowOpacity() * 100), choice.endsWith(u"75") ? 75 : 100);
+    note->close();
+    const NoteRecord saved = NoteFile::load(fixture.path("1.dat")).record;
+    QCOMPARE(saved.deskText(), deskText);
+    NoteWindow *again = fixture.open("1.dat");
+    QVERIFY(again && chosen(again)->isChecked());
 }
 
 QTEST_MAIN(TestNoteMenu)

@@ -115,7 +115,7 @@ void TestNoteMoving::rightPressOpensTheMenuWithoutDragging()
     });
     QTest::mousePress(surface, Qt::RightButton, {}, QPoint(20, 14));
     QCOMPARE(captions, (QStringList{"フォント", "文字色", "背景色", "背景画像のキャンセル",
-                                    "WebツールバーON/OFF", "-", "捨てる"}));
+                                    "WebツールバーON/OFF", "-", "捨てる", "-", "置き方"}));
     QVERIFY(!note->isDragging());
     moveWithoutDragging(note, surface, Qt::RightButton);
 }

@@ -14,6 +14,8 @@ NoteRecord NoteMerge::changesOver(const NoteRecord &file, const NoteRecord &befo
         if (after.field(field) != before.field(field))
             changed.setField(field, after.field(field));
     }
+    if (after.deskText() != before.deskText())
+        changed.setDeskText(after.deskText());
     return changed;
 }
 
@@ -30,5 +32,10 @@ NoteMerge::Merged NoteMerge::merge(const NoteRecord &base, const NoteRecord &our
         else if (other != base.field(field) && other != mine)
             merged.conflict = true;
     }
+    // The desk line joins as one more field.
+    if (ours.deskText() == base.deskText())
+        merged.record.setDeskText(theirs.deskText());
+    else if (theirs.deskText() != base.deskText() && theirs.deskText() != ours.deskText())
+        merged.conflict = true;
     return merged;
 }

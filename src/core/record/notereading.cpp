@@ -54,6 +54,7 @@ NoteReading NoteReading::fromRecord(const NoteRecord &record, const Twips &twips
     reading.webPaneShown = NoteField::toFlag(record.field(NoteRecord::WebPaneShown));
     reading.memo = record.field(NoteRecord::Memo);
     reading.backgroundPath = record.field(NoteRecord::BackgroundPath);
+    reading.desk = DeskSettings::fromText(record.deskText());
     return reading;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/record/desksettings.h"
 #include "core/record/noterecord.h"
 
 #include <QColor>
@@ -38,6 +39,7 @@ struct NoteReading
     std::optional<bool> webPaneShown;
     QString memo;
     QString backgroundPath;
+    DeskSettings desk;
 
     /** The values of @p record, with lengths in pixels of @p twips. */
     static NoteReading fromRecord(const NoteRecord &record, const Twips &twips);

@@ -8,6 +8,7 @@
 
 namespace {
 const QByteArray exactMarker = QByteArrayLiteral("~quillnote-exact");
+const QByteArray deskMarker = QByteArrayLiteral("~quillnote-desk ");
 const QString lineBreakTag = QStringLiteral("<br>");
 
 QByteArray checksum(QByteArrayView bytes)
@@ -83,7 +84,25 @@ NoteRecord NoteRecord::fromBytes(QByteArrayView bytes)
     NoteRecord record;
     record.m_fields = line.fields;
     record.applyExactLine(bytes.first(line.end), bytes.sliced(line.end));
+    record.applyDeskLine(bytes.sliced(line.end));
     return record;
+}
+
+void NoteRecord::applyDeskLine(QByteArrayView rest)
+{
+    // The line right after the record, or after its exact-text line.
+    qsizetype at = 0;
+    while (at < rest.size()) {
+        qsizetype end = at;
+        while (end < rest.size() && !isLineEnd(rest[end]))
+            ++end;
+        const QByteArrayView text = rest.sliced(at, end - at);
+        if (text.startsWith(deskMarker))
+            m_deskText = QString::fromLatin1(text.sliced(deskMarker.size())).simplified();
+        if (at > 0 || !text.startsWith(exactMarker))
+            return;
+        at = end < rest.size() ? end + separatorLength(rest, end) : end;
+    }
 }
 
 void NoteRecord::applyExactLine(QByteArrayView firstLine, QByteArrayView rest)
@@ -132,7 +151,10 @@ QByteArray NoteRecord::toBytes() const
 {
     const QByteArray first = plainLine();
     const QByteArray exact = exactLine(readLine(first));
-    if (exact.isEmpty())
-        return first;
-    return first + exactMarker + ' ' + checksum(first) + exact + "\r\n";
+    QByteArray bytes = first;
+    if (!exact.isEmpty())
+        bytes += exactMarker + ' ' + checksum(first) + exact + "\r\n";
+    if (!m_deskText.isEmpty())
+        bytes += deskMarker + m_deskText.toLatin1() + "\r\n";
+    return bytes;
 }

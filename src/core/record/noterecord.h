@@ -17,6 +17,10 @@
  * one of those, the line carries a near form of it (a full-width comma, a
  * space, "?") and a second line keeps the exact texts; a reader takes them
  * only when that line's checksum matches the first line it follows.
+ *
+ * A line starting "~quillnote-desk" may follow: where the note lives on
+ * the desktop (see DeskSettings), kept as its text. A file without it, as
+ * other programs write the format, is a note like any other.
  */
 class NoteRecord final
 {
@@ -42,6 +46,9 @@ public:
 
     QString field(Field index) const { return m_fields[index]; }
     void setField(Field index, const QString &text) { m_fields[index] = text; }
+    /** The desk line's words, after its marker; empty when the file has no such line. */
+    QString deskText() const { return m_deskText; }
+    void setDeskText(const QString &text) { m_deskText = text; }
 
     /**
      * Whether @p bytes start with a line of all fourteen fields, as every
@@ -61,6 +68,8 @@ private:
     QByteArray plainLine() const;
     QByteArray exactLine(const Line &written) const;
     void applyExactLine(QByteArrayView firstLine, QByteArrayView rest);
+    void applyDeskLine(QByteArrayView rest);
 
     std::array<QString, FieldCount> m_fields;
+    QString m_deskText;
 };

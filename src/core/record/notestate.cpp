@@ -20,6 +20,7 @@ NoteRecord NoteState::toRecord() const
     record.setField(NoteRecord::WebPaneShown, NoteField::flagText(webPaneShown));
     record.setField(NoteRecord::Memo, memo);
     record.setField(NoteRecord::BackgroundPath, backgroundPath);
+    record.setDeskText(desk.toText());
     return record;
 }
 

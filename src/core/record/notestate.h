@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/record/desksettings.h"
 #include "core/record/noterecord.h"
 
 #include <QString>
@@ -28,6 +29,7 @@ struct NoteState
     bool webPaneShown = false;
     QString memo;
     QString backgroundPath;
+    DeskSettings desk;
 
     /** The record a save writes: numbers, decimal colours, flags as words. */
     NoteRecord toRecord() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/note/notemenu.h"
 
+#include <QActionGroup>
 #include <QLoggingCategory>
 
 namespace {
@@ -18,6 +19,8 @@ NoteMenu::NoteMenu(QWidget *parent) : QMenu(parent)
     webPaneAction = addCommand(tr("WebツールバーON/OFF"), "webPaneAction");
     addSeparator();
     discardAction = addCommand(tr("捨てる"), "discardAction");
+    addSeparator();
+    createDeskMenu();
     connect(this, &QMenu::aboutToShow, this, [this] {
         QStringList items;
         for (const QAction *action : actions())
@@ -25,6 +28,36 @@ NoteMenu::NoteMenu(QWidget *parent) : QMenu(parent)
                 items.append(action->text());
         qCDebug(lcNoteMenu).noquote() << "shown:" << items.join(QLatin1String(" | "));
     });
+}
+
+void NoteMenu::createDeskMenu()
+{
+    deskMenu = addMenu(tr("置き方"));
+    deskMenu->setObjectName(QStringLiteral("deskMenu"));
+    const auto choice = [this](QActionGroup *group, const QString &caption, const char *name) {
+        QAction *action = deskMenu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(true);
+        group->addAction(action);
+        return action;
+    };
+    auto *layers = new QActionGroup(this);
+    aboveAction = choice(layers, tr("常に手前"), "aboveAction");
+    normalAction = choice(layers, tr("普通"), "normalAction");
+    deskMenu->addSeparator();
+    auto *opacities = new QActionGroup(this);
+    const char *const captions[] = {QT_TR_NOOP("不透明度 100%"), QT_TR_NOOP("不透明度 90%"),
+                                    QT_TR_NOOP("不透明度 75%"), QT_TR_NOOP("不透明度 50%")};
+    const int percents[] = {100, 90, 75, 50};
+    for (int i = 0; i < 4; ++i) {
+        QAction *action = choice(opacities, tr(captions[i]), "opacityAction");
+        action->setData(percents[i]);
+        opacityActions.append(action);
+    }
+    deskMenu->addSeparator();
+    lockAction = deskMenu->addAction(tr("ロック"));
+    lockAction->setObjectName(QStringLiteral("lockAction"));
+    lockAction->setCheckable(true);
 }
 
 QAction *NoteMenu::addCommand(const QString &caption, const char *name)

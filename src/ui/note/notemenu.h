@@ -5,7 +5,9 @@
 
 /**
  * A note's pop-up menu: font, text colour, background colour, cancel
- * background picture, web pane on/off, a separator, and discard.
+ * background picture, web pane on/off, a separator, and discard; then,
+ * after another separator, the submenu of where the note lives on the
+ * desktop (its layer, its opacity, its lock).
  */
 class NoteMenu final : public QMenu
 {
@@ -19,7 +21,14 @@ public:
     QAction *cancelBackgroundAction;
     QAction *webPaneAction;
     QAction *discardAction;
+    QMenu *deskMenu;
+    QAction *normalAction;
+    QAction *aboveAction;
+    /** Each with its opacity in percent as its data. */
+    QList<QAction *> opacityActions;
+    QAction *lockAction;
 
 private:
     QAction *addCommand(const QString &caption, const char *name);
+    void createDeskMenu();
 };

@@ -13,6 +13,7 @@
 #include "ui/desktop/picker.h"
 #include "ui/desktop/windowposition.h"
 #include "ui/note/notebackground.h"
+#include "ui/note/notedesk.h"
 #include "ui/note/notememo.h"
 #include "ui/note/notemenu.h"
 #include "ui/note/notemover.h"
@@ -75,6 +76,7 @@ void NoteWindow::createControls()
     m_webPane->setObjectName(QStringLiteral("webPane"));
 
     m_memo = new NoteMemo(m_surface, QApplication::font("QPlainTextEdit"), m_seams.recentKeys);
+    m_desk = new NoteDesk(this);
 
     placeControls();
 }
@@ -96,6 +98,7 @@ NoteMenu *NoteWindow::menu()
 void NoteWindow::createMenu()
 {
     m_menu = new NoteMenu(this);
+    m_desk->attachMenu(m_menu);
     // Each command but the last changes what the note shows: its file is written after.
     const auto command = [this](QAction *action, const std::function<void()> &change) {
         connect(action, &QAction::triggered, this, [this, change] {
@@ -116,6 +119,7 @@ void NoteWindow::connectSignals()
     connect(m_memo, &NoteMemo::clicked, this, &NoteWindow::startEdit);
     connect(m_memo, &NoteMemo::focusLost, this, &NoteWindow::endEdit);
     connect(m_memo, &NoteMemo::typed, m_saver, &NoteSaver::typed);
+    connect(m_desk, &NoteDesk::changed, this, &NoteWindow::noteChanged);
     connect(m_saver, &NoteSaver::fileChanged, this, &NoteWindow::showChangedFile);
     // A note whose file was deleted or moved away closes without writing it.
     connect(m_saver, &NoteSaver::fileGone, this, &QWidget::close);
@@ -215,6 +219,7 @@ void NoteWindow::apply(const NoteFile::Contents &contents, bool fresh)
         m_surface->setBackgroundColour(*reading.backgroundColour);
     m_memo->load(reading);
     describe();
+    m_desk->load(reading.desk);
     if (reading.webPaneShown)
         m_webPane->setVisible(*reading.webPaneShown);
     applyBackground(lookedUp(contents.background, reading.backgroundPath), fresh);
@@ -291,6 +296,7 @@ NoteState NoteWindow::state() const
     state.webPaneShown = !m_webPane->isHidden();
     state.memo = m_memo->memo();
     state.backgroundPath = m_backgroundPath.forFile(m_background->path());
+    state.desk = m_desk->settings();
     return state;
 }
 
@@ -384,6 +390,8 @@ void NoteWindow::paintEvent(QPaintEvent *)
 
 void NoteWindow::startEdit()
 {
+    if (m_desk->isLocked())
+        return;
     m_memo->startEdit();
     m_saver->forgetTyping(); // the text put in is no typing
 }
@@ -399,7 +407,7 @@ void NoteWindow::endEdit()
 
 void NoteWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && m_mover->startResize(event))
+    if (event->button() == Qt::LeftButton && (m_desk->isLocked() || m_mover->startResize(event)))
         return;
     if (event->button() == Qt::RightButton && !showMenu(event->globalPosition().toPoint()))
         return;
@@ -440,6 +448,10 @@ void NoteWindow::mouseReleaseEvent(QMouseEvent *)
 
 void NoteWindow::dropEvent(QDropEvent *event)
 {
+    if (m_desk->isLocked()) {
+        event->ignore();
+        return;
+    }
     m_background->drop(event, innerSize(), [this] { noteChanged(); });
 }
 

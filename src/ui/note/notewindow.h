@@ -16,6 +16,7 @@
 class MemoEdit;
 class NoteBackground;
 class NoteMemo;
+class NoteDesk;
 class NoteMenu;
 class NoteMover;
 class NoteSaver;
@@ -150,4 +151,5 @@ private:
     NoteMemo *m_memo = nullptr;
     WebPane *m_webPane = nullptr;
     NoteMenu *m_menu = nullptr;
+    NoteDesk *m_desk = nullptr;
 };
