@@ -14,10 +14,8 @@ version=$(dpkg-parsechangelog -l "$top/debian/changelog" -S Version)
 staging="$build/debian-package"
 rm -rf "$staging"
 mkdir -p "$staging/quillnote"
-# The files of the checkout, without builds or anything left by a run.
-(cd "$top" && git ls-files -z --cached --others --exclude-standard | grep -zv '^build/' |
-    xargs -0 cp --parents -t "$staging/quillnote") 2>/dev/null ||
-    (cd "$top" && tar --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$staging/quillnote")
+# The checkout as it stands, without its builds.
+tar -C "$top" --exclude=./build --exclude=./.git -cf - . | tar -xf - -C "$staging/quillnote"
 (cd "$staging/quillnote" && DEB_BUILD_OPTIONS="parallel=2" \
     dpkg-buildpackage -us -uc -b >"$staging/build.log" 2>&1) || { tail -n 60 "$staging/build.log"; exit 1; }
 changes=$(ls "$staging"/quillnote_"$version"_*.changes)

@@ -2,20 +2,32 @@
 #include "core/record/notemerge.h"
 
 namespace {
-constexpr auto fields = static_cast<int>(NoteRecord::FieldCount);
+// The parts that join on their own: the fourteen fields, then the desk line.
+constexpr int deskPart = NoteRecord::FieldCount;
+constexpr int parts = deskPart + 1;
+
+QString part(const NoteRecord &record, int index)
+{
+    return index == deskPart ? record.deskText()
+                             : record.field(static_cast<NoteRecord::Field>(index));
+}
+
+void setPart(NoteRecord &record, int index, const QString &text)
+{
+    if (index == deskPart)
+        record.setDeskText(text);
+    else
+        record.setField(static_cast<NoteRecord::Field>(index), text);
+}
 } // namespace
 
 NoteRecord NoteMerge::changesOver(const NoteRecord &file, const NoteRecord &before,
                                   const NoteRecord &after)
 {
     NoteRecord changed = file;
-    for (int index = 0; index < fields; ++index) {
-        const auto field = static_cast<NoteRecord::Field>(index);
-        if (after.field(field) != before.field(field))
-            changed.setField(field, after.field(field));
-    }
-    if (after.deskText() != before.deskText())
-        changed.setDeskText(after.deskText());
+    for (int index = 0; index < parts; ++index)
+        if (part(after, index) != part(before, index))
+            setPart(changed, index, part(after, index));
     return changed;
 }
 
@@ -23,19 +35,13 @@ NoteMerge::Merged NoteMerge::merge(const NoteRecord &base, const NoteRecord &our
                                    const NoteRecord &theirs)
 {
     Merged merged{ours, false};
-    for (int index = 0; index < fields; ++index) {
-        const auto field = static_cast<NoteRecord::Field>(index);
-        const QString mine = ours.field(field);
-        const QString other = theirs.field(field);
-        if (mine == base.field(field))
-            merged.record.setField(field, other);
-        else if (other != base.field(field) && other != mine)
+    for (int index = 0; index < parts; ++index) {
+        const QString mine = part(ours, index);
+        const QString other = part(theirs, index);
+        if (mine == part(base, index))
+            setPart(merged.record, index, other);
+        else if (other != part(base, index) && other != mine)
             merged.conflict = true;
     }
-    // The desk line joins as one more field.
-    if (ours.deskText() == base.deskText())
-        merged.record.setDeskText(theirs.deskText());
-    else if (theirs.deskText() != base.deskText() && theirs.deskText() != ours.deskText())
-        merged.conflict = true;
     return merged;
 }

@@ -45,13 +45,18 @@ void NoteMenu::createDeskMenu()
     aboveAction = choice(layers, tr("常に手前"), "aboveAction");
     normalAction = choice(layers, tr("普通"), "normalAction");
     deskMenu->addSeparator();
-    auto *opacities = new QActionGroup(this);
-    const char *const captions[] = {QT_TR_NOOP("不透明度 100%"), QT_TR_NOOP("不透明度 90%"),
-                                    QT_TR_NOOP("不透明度 75%"), QT_TR_NOOP("不透明度 50%")};
-    const int percents[] = {100, 90, 75, 50};
-    for (int i = 0; i < 4; ++i) {
-        QAction *action = choice(opacities, tr(captions[i]), "opacityAction");
-        action->setData(percents[i]);
+    static constexpr struct
+    {
+        const char *caption;
+        int percent;
+    } opacities[] = {{QT_TR_NOOP("不透明度 100%"), 100},
+                     {QT_TR_NOOP("不透明度 90%"), 90},
+                     {QT_TR_NOOP("不透明度 75%"), 75},
+                     {QT_TR_NOOP("不透明度 50%"), 50}};
+    auto *opacityGroup = new QActionGroup(this);
+    for (const auto &opacity : opacities) {
+        QAction *action = choice(opacityGroup, tr(opacity.caption), "opacityAction");
+        action->setData(opacity.percent);
         opacityActions.append(action);
     }
     deskMenu->addSeparator();
