@@ -9,12 +9,12 @@ set -euo pipefail
 run=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins qt6-webengine-dev
-    qt6-image-formats-plugins libgl-dev libxcb1-dev fonts-ipafont-gothic
+    qt6-image-formats-plugins libgl-dev libxcb1-dev libxcb-shape0-dev fonts-ipafont-gothic
 )
 package=(dpkg-dev debhelper file lintian)
 test=(
     clang clang-format libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils x11-xserver-utils xclip openbox trayer imagemagick
+    xvfb xauth xdotool wmctrl x11-utils x11-xserver-utils xclip openbox trayer imagemagick
     desktop-file-utils appstream
 )
 case "${1:-run}" in

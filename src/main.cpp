@@ -26,6 +26,9 @@ QStringList picturesToPin(const QCoreApplication &app)
     const QCommandLineOption gather(
         QStringList{QString(FileHandoff::gatherCommand).mid(2)},
         QStringLiteral("Gathers every note on the main window's screen."));
+    const QCommandLineOption toggle(
+        QStringList{QString(FileHandoff::toggleCommand).mid(2)},
+        QStringLiteral("Hides every note of the running copy, or shows them again."));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pins picture notes to the desktop."));
     parser.addHelpOption();
@@ -33,7 +36,7 @@ QStringList picturesToPin(const QCoreApplication &app)
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A picture to make a note for."),
                                  QStringLiteral("[FILE...]"));
-    parser.addOptions({paste, gather});
+    parser.addOptions({paste, gather, toggle});
     parser.process(app);
     QStringList pictures;
     for (const QString &argument : parser.positionalArguments()) {
@@ -45,6 +48,8 @@ QStringList picturesToPin(const QCoreApplication &app)
         pictures.append(FileHandoff::pasteCommand);
     if (parser.isSet(gather))
         pictures.append(FileHandoff::gatherCommand);
+    if (parser.isSet(toggle))
+        pictures.append(FileHandoff::toggleCommand);
     return pictures;
 }
 // Whether the command line asks only for a text (the options, the version),

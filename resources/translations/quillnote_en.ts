@@ -142,6 +142,14 @@ Until the folder is back, the notes keep their changes unsaved.</translation>
         <source>ロック</source>
         <translation>&amp;Lock</translation>
     </message>
+    <message>
+        <source>デスクトップ</source>
+        <translation>On the &amp;desktop</translation>
+    </message>
+    <message>
+        <source>クリックを通す</source>
+        <translation>&amp;Click-through</translation>
+    </message>
 </context>
 <context>
     <name>NoteWindow</name>
@@ -152,6 +160,21 @@ Until the folder is back, the notes keep their changes unsaved.</translation>
     <message>
         <source>付箋紙</source>
         <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>TrayMenu</name>
+    <message>
+        <source>クリックを通す付箋紙を元に戻す</source>
+        <translation>&amp;Restore click-through notes</translation>
+    </message>
+    <message>
+        <source>すべての付箋紙を表示する</source>
+        <translation>&amp;Show all notes</translation>
+    </message>
+    <message>
+        <source>すべての付箋紙を隠す</source>
+        <translation>&amp;Hide all notes</translation>
     </message>
 </context>
 </TS>

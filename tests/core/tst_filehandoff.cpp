@@ -67,8 +67,9 @@ void TestFileHandoff::takesWhatLaterCopiesSend_data()
     QTest::newRow("a client that never sends") << QByteArray() << false << later();
     QTest::newRow("a client that sends and never ends") << whole.left(14) << false << later();
     QTest::newRow("commands among the files")
-        << FileHandoff::framed({"--gather", picture("1.png"), "--format-disk", "--paste"}) << true
-        << QStringList{"--gather", picture("1.png"), "--paste"} + later();
+        << FileHandoff::framed(
+               {"--gather", picture("1.png"), "--format-disk", "--paste", "--toggle"})
+        << true << QStringList{"--gather", picture("1.png"), "--paste", "--toggle"} + later();
 }
 
 void TestFileHandoff::takesWhatLaterCopiesSend()

@@ -166,12 +166,15 @@ void TestNoteRecord::keepsTheDeskLine_data()
     QTest::newRow("every word") << QByteArray(
                                        "~quillnote-desk layer=above opacity=75 locked=yes\r\n")
                                 << "layer=above opacity=75 locked=yes" << 75 << true;
+    QTest::newRow("on the desktop, clicks passed through")
+        << QByteArray("~quillnote-desk clickthrough=yes layer=desktop\r\n")
+        << "layer=desktop clickthrough=yes" << 100 << false;
     QTest::newRow("words of another version kept after ours")
         << QByteArray("~quillnote-desk glow=soft opacity=90 pin=3\r\n")
         << "opacity=90 glow=soft pin=3" << 90 << false;
     QTest::newRow("values this version cannot take")
-        << QByteArray("~quillnote-desk opacity=5 locked=maybe layer=sideways\r\n") << QString()
-        << 100 << false;
+        << QByteArray("~quillnote-desk opacity=5 locked=maybe layer=sideways clickthrough=1\r\n")
+        << QString() << 100 << false;
     QTest::newRow("after a stray line: not the note's")
         << QByteArray("stray\r\n~quillnote-desk locked=yes\r\n") << QString() << 100 << false;
     QTest::newRow("without a line end")

@@ -153,14 +153,31 @@ client_windows() {
     done
 }
 
-# Note windows are the program's utility windows (its dialogs are not notes).
+# Note windows are the program's utility windows, or desktop windows for
+# notes on the desktop (its dialogs are not notes).
 note_windows() {
     local w
     for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
         xprop -id "$w" WM_CLASS _NET_WM_WINDOW_TYPE | tr '\n' ' ' |
-            contains '"quillnote".*UTILITY' && echo "$w"
+            contains -E '"quillnote".*(UTILITY|DESKTOP)' && echo "$w"
     done
     return 0
+}
+# note_at X Y: the note window whose contents start there.
+note_at() {
+    local w
+    for w in $(note_windows); do
+        [ "$(geometry "$w" | cut -d' ' -f1-2)" = "$1 $2" ] && echo "$w"
+    done
+    return 0
+}
+# The windows of the window manager's stacking order, lowest first.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | while read -r w; do echo $((w)); done; }
+# below LOWER UPPER: whether window LOWER is stacked below window UPPER.
+below() {
+    local order
+    order=$(stacking)
+    [ "$(grep -n -x "$(($1))" <<<"$order" | cut -d: -f1)" -lt "$(grep -n -x "$(($2))" <<<"$order" | cut -d: -f1)" ]
 }
 note_count() { note_windows | wc -l; }
 

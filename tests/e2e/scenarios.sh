@@ -719,5 +719,108 @@ live_pane() {
     expect_note 2.dat "$second"
 }
 
+# desk_note NAME LEFT [BACKGROUND] WORDS: a note at LEFT twips, with its desk line.
+desk_note() { printf '%s\r\n~quillnote-desk %s' "/nowhere/$1.png,$2,1200,3000,3000,${3:-16777215},$font,9,0,False,False,False,," "$4"; }
+
+# A note above other windows stays over a window raised over it; a note on
+# the desktop stays under every window, out of the taskbar, and on the
+# screen while the desktop is shown; a see-through note tells the
+# compositor its opacity; a note whose file another program changed to the
+# desktop goes there. Nothing is written.
+note_layers() {
+    start_desktop notray
+    write_note 1.dat "$(desk_note a 1500 '' 'layer=above opacity=75')"
+    write_note 2.dat "$(desk_note b 6000 '' layer=desktop)"
+    write_note 3.dat "/nowhere/c.png,10500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    start_app
+    wait_until 10 eval 'test "$(note_count)" -eq 3' || fail "$(note_count) note windows, expected 3"
+    local above desktop normal main
+    above=$(note_at 100 80) desktop=$(note_at 400 80) normal=$(note_at 700 80) main=$(main_window)
+    xprop -id "$above" _NET_WM_STATE | contains _NET_WM_STATE_ABOVE || fail "the note above is not marked so"
+    [ "$(xprop -id "$above" _NET_WM_WINDOW_OPACITY)" = "_NET_WM_WINDOW_OPACITY(CARDINAL) = 3217014719" ] ||
+        fail "opacity: $(xprop -id "$above" _NET_WM_WINDOW_OPACITY)"
+    xprop -id "$desktop" _NET_WM_WINDOW_TYPE | contains -x '.* = _NET_WM_WINDOW_TYPE_DESKTOP' ||
+        fail "the desktop note is $(xprop -id "$desktop" _NET_WM_WINDOW_TYPE)"
+    xprop -id "$desktop" _NET_WM_STATE | contains _NET_WM_STATE_BELOW || fail "the desktop note is not below"
+    # 75 % of the full value, 0xBF in each byte. Raised and clicked, each note stays in its layer.
+    xdotool windowactivate --sync "$main"
+    xdotool mousemove 500 180 click 1
+    wait_until 10 eval 'below "$desktop" "$normal" && below "$normal" "$main" && below "$main" "$above"' ||
+        fail "stacked (lowest first): $(stacking | tr '\n' ' ')"
+    wmctrl -k on
+    wait_until 10 eval 'test "$(map_state "$normal")" = IsUnMapped' || fail "the desktop is not shown"
+    [ "$(map_state "$desktop")" = IsViewable ] || fail "the desktop note went with the windows"
+    wmctrl -k off
+    outside_note "$app" 3.dat "$(desk_note c 10500 '' layer=desktop)"
+    # The toolkit makes the window anew for its new layer.
+    wait_until 20 eval 'xprop -id "$(note_at 700 80)" _NET_WM_WINDOW_TYPE | contains DESKTOP' ||
+        fail "the changed note is not on the desktop: $(note_windows | tr '\n' ' ')"
+    [ "$(xprop -id "$(note_at 700 80)" WM_NAME)" = 'WM_NAME(STRING) = ' ] || fail "the changed note has a caption"
+    close_main_window
+    expect_note 1.dat "$(desk_note a 1500 '' 'layer=above opacity=75')"
+    expect_note 2.dat "$(desk_note b 6000 '' layer=desktop)"
+}
+
+# A click on a click-through note (red, above) reaches the note below it,
+# until the main window's menu makes every note take clicks again.
+click_through() {
+    start_desktop notray
+    write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    write_note 2.dat "$(desk_note b 1500 255 'layer=above clickthrough=yes')"
+    start_app
+    wait_until 10 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) note windows, expected 2"
+    local lower upper
+    lower=$(first_note) upper=$(note_windows | sed -n 2p)
+    xdotool mousemove 200 180 click 1
+    wait_until 10 eval 'test "$(active_window)" -eq "$((lower))"' || fail "the click did not reach the note below"
+    shot
+    [ "$(pixel 200 180)" = "255,0,0" ] || fail "the click-through note is not shown on top: $(pixel 200 180)"
+    choose_main_item 3
+    wait_until 10 note_holds 2.dat "$(desk_note b 1500 255 layer=above)" ||
+        fail "2.dat holds $(iconv -f CP932 -t UTF-8 <"$app/2.dat")"
+    xdotool mousemove 200 180 click 1
+    wait_until 10 eval 'test "$(active_window)" -eq "$((upper))"' || fail "the note takes no click again"
+    close_main_window
+}
+
+# A locked note is not moved by a drag: its file stays as it was.
+locked_note() {
+    start_desktop notray
+    write_note 1.dat "$(desk_note a 1500 '' locked=yes)"
+    start_app
+    local note
+    note=$(first_note)
+    drag_by 150 130 37 23
+    xdotool mousemove 150 150 click 3
+    wait_until 10 popup_menu || fail "no menu on a locked note"
+    xdotool key Escape
+    at "$note" "100 80 200 200" || fail "the locked note moved to $(geometry "$note")"
+    close_main_window
+    expect_note 1.dat "$(desk_note a 1500 '' locked=yes)"
+}
+
+# quillnote --toggle hides every note of the running copy and shows them
+# again; the tray's menu does the same; nothing is written.
+toggle_notes() {
+    start_desktop
+    write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    write_note 2.dat "$(desk_note b 6000 '' layer=desktop)"
+    start_app
+    wait_until 10 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) note windows, expected 2"
+    (cd "$app" && ./quillnote --toggle)
+    wait_until 10 eval 'test "$(note_count)" -eq 0' || fail "$(note_count) notes shown after --toggle"
+    (cd "$app" && ./quillnote --toggle)
+    wait_until 10 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) notes shown after another --toggle"
+    wait_until 20 test -n "$(tray_icon_centre)" || fail "no tray icon"
+    read -r tx ty < <(tray_icon_centre)
+    xdotool mousemove "$tx" "$ty" click 3
+    wait_until 10 popup_menu || fail "no menu on the tray icon"
+    xdotool key Down Return
+    wait_until 10 eval 'test "$(note_count)" -eq 0' || fail "$(note_count) notes shown after the tray's menu"
+    close_main_window
+    expect_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    expect_note 2.dat "$(desk_note b 6000 '' layer=desktop)"
+}
+
 "$scenario"
 echo "ok: $scenario"

@@ -6,6 +6,8 @@
 #include "ui/shell/droplabel.h"
 #include "ui/shell/mainmenu.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/shell/notekeeper.h"
+#include "ui/shell/traymenu.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -217,8 +219,8 @@ void TestEnglish::everySourceTextHasItsEnglish()
 void TestEnglish::englishTextsShowWhole_data()
 {
     QTest::addColumn<QString>("where");
-    for (const char *where :
-         {"main window", "main menu", "note menu", "notice", "question", "retry", "about"})
+    for (const char *where : {"main window", "main menu", "tray menu", "note menu", "notice",
+                              "question", "retry", "about"})
         QTest::newRow(where) << QString::fromLatin1(where);
 }
 
@@ -238,6 +240,11 @@ void TestEnglish::englishTextsShowWhole()
         QVERIFY(!hasJapanese(label->accessibleName() + label->accessibleDescription()));
     } else if (where == u"main menu") {
         MainMenu menu(seams.seams, &parent);
+        checkMenu(&menu);
+    } else if (where == u"tray menu") {
+        NoteKeeper keeper(
+            seams.seams, [] { return QPoint(); }, nullptr);
+        TrayMenu menu(&keeper, &parent);
         checkMenu(&menu);
     } else if (where == u"note menu") {
         NoteMenu menu(&parent);

@@ -7,11 +7,13 @@
 #include "support/fulldisk.h"
 #include "support/notefiles.h"
 #include "support/testseams.h"
+#include "ui/note/notedesk.h"
 #include "ui/note/notemenu.h"
 #include "ui/note/notewindow.h"
 #include "ui/note/pictureview.h"
 #include "ui/shell/droplabel.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/shell/notekeeper.h"
 #include "ui/shell/startuphold.h"
 
 #include <QDir>
@@ -78,6 +80,7 @@ private slots:
     void dropIntoAnUnwritableFolderMakesNothing();
     void dropIntoAFullTableStillWritesTheFile();
     void menuTurnsStartAtLoginOnAndOffAndShowsTheFolder();
+    void trayMenuHidesAndShowsNotesAndFreesTheirClicks();
     // Last: it ends the application's event loop.
     void endOfTheApplicationRunsTheSameExit();
 
@@ -531,6 +534,43 @@ void TestMainWindow::menuTurnsStartAtLoginOnAndOffAndShowsTheFolder()
     QTest::keyClick(m_window.get(), Qt::Key_F10, Qt::ShiftModifier);
     QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
     QApplication::activePopupWidget()->close();
+}
+
+// Hiding writes nothing and holds back the notes that open meanwhile, but
+// not one the user makes; a click-through note takes clicks again, locked
+// or not, and keeps its other settings.
+void TestMainWindow::trayMenuHidesAndShowsNotesAndFreesTheirClicks()
+{
+    const QByteArray plain = newNoteBytes(QString());
+    QVERIFY(NoteFiles::write(path("1.dat"), plain));
+    QVERIFY(
+        NoteFiles::write(path("2.dat"), plain + "~quillnote-desk locked=yes clickthrough=yes\r\n"));
+    startWindow();
+    QMenu *menu = m_window->trayIcon()->contextMenu();
+    QVERIFY(menu);
+    const auto choose = [menu](const char *name) {
+        emit menu->aboutToShow();
+        QAction *action = menu->findChild<QAction *>(QLatin1String(name));
+        const QString text = action->text();
+        action->trigger();
+        return text;
+    };
+    QCOMPARE(choose("hideOrShowNotes"), QStringLiteral("すべての付箋紙を隠す"));
+    QVERIFY(!m_window->note(0)->isVisible() && !m_window->note(1)->isVisible());
+    // One from the folder, then one of the user's, shown in the table's order.
+    QVERIFY(NoteFiles::write(path("3.dat"), plain));
+    m_window->keeper()->openNote(path("3.dat"));
+    m_window->keeper()->createNote(path("picture.png"));
+    QTRY_VERIFY(m_window->note(3) && m_window->note(3)->isVisible());
+    QVERIFY(!m_window->note(2)->isVisible());
+    QCOMPARE(choose("hideOrShowNotes"), QStringLiteral("すべての付箋紙を表示する"));
+    QTRY_VERIFY(notesShown());
+    choose("stopClickThrough");
+    QVERIFY(!m_window->note(1)->desk()->settings().clickThrough);
+    QVERIFY(m_window->note(1)->desk()->isLocked());
+    m_window->close();
+    QCOMPARE(NoteFiles::read(path("1.dat")), plain);
+    QVERIFY(NoteFiles::read(path("2.dat")).endsWith("~quillnote-desk locked=yes\r\n"));
 }
 
 void TestMainWindow::endOfTheApplicationRunsTheSameExit()

@@ -349,6 +349,10 @@ void TestNoteMenu::placementIsShownAndKept_data()
     QTest::addColumn<QString>("deskText");
     QTest::newRow("always on top") << "aboveAction"
                                    << "layer=above";
+    QTest::newRow("on the desktop") << "desktopAction"
+                                    << "layer=desktop";
+    QTest::newRow("click-through") << "clickThroughAction"
+                                   << "clickthrough=yes";
     QTest::newRow("opacity 75 %") << "opacityAction 75"
                                   << "opacity=75";
     QTest::newRow("locked") << "lockAction"
@@ -386,6 +390,7 @@ void TestNoteMenu::placementIsShownAndKept()
     QCOMPARE(note->menu()->discardAction->isEnabled(), !locked);
     QCOMPARE(note->findChild<QWidget *>("lockMark")->isVisible(), locked);
     QCOMPARE(note->windowFlags().testFlag(Qt::WindowStaysOnTopHint), choice == u"aboveAction");
+    QCOMPARE(note->windowFlags().testFlag(Qt::WindowStaysOnBottomHint), choice == u"desktopAction");
     QCOMPARE(qRound(note->windowOpacity() * 100), choice.endsWith(u"75") ? 75 : 100);
     note->close();
     const NoteRecord saved = NoteFile::load(fixture.path("1.dat")).record;

@@ -28,12 +28,13 @@ public:
     /** Stops taking files and removes the socket. */
     void close();
     /** The commands a later start hands over with its files: a note from the clipboard, notes
-     * gathered. */
+     * gathered, every note hidden or shown. */
     static constexpr QLatin1StringView pasteCommand{"--paste"};
     static constexpr QLatin1StringView gatherCommand{"--gather"};
+    static constexpr QLatin1StringView toggleCommand{"--toggle"};
     static bool isCommand(const QString &entry)
     {
-        return entry == pasteCommand || entry == gatherCommand;
+        return entry == pasteCommand || entry == gatherCommand || entry == toggleCommand;
     }
 
     /** Hands @p files (and commands) to the copy running on @p folder; false when none took them.

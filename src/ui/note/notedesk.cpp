@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/note/notedesk.h"
 
+#include "ui/desktop/deskwindow.h"
 #include "ui/note/lockmark.h"
 #include "ui/note/notemenu.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 NoteDesk::NoteDesk(QWidget *note) : QObject(note), m_note(note), m_lockMark(new LockMark(note)) {}
 
@@ -18,16 +21,26 @@ void NoteDesk::attachMenu(NoteMenu *menu)
 
 void NoteDesk::connectMenu()
 {
-    connect(m_menu->normalAction, &QAction::triggered, this,
-            [this] { choose([](DeskSettings &s) { s.layer = DeskSettings::Layer::Normal; }); });
-    connect(m_menu->aboveAction, &QAction::triggered, this,
-            [this] { choose([](DeskSettings &s) { s.layer = DeskSettings::Layer::Above; }); });
+    const auto layer = [this](QAction *action, DeskSettings::Layer chosen) {
+        connect(action, &QAction::triggered, this,
+                [this, chosen] { choose([chosen](DeskSettings &s) { s.layer = chosen; }); });
+    };
+    layer(m_menu->aboveAction, DeskSettings::Layer::Above);
+    layer(m_menu->normalAction, DeskSettings::Layer::Normal);
+    layer(m_menu->desktopAction, DeskSettings::Layer::Desktop);
     for (QAction *action : m_menu->opacityActions)
         connect(action, &QAction::triggered, this, [this, action] {
             choose([action](DeskSettings &s) { s.opacity = action->data().toInt(); });
         });
+    connect(m_menu->clickThroughAction, &QAction::triggered, this,
+            [this](bool on) { choose([on](DeskSettings &s) { s.clickThrough = on; }); });
     connect(m_menu->lockAction, &QAction::triggered, this,
             [this](bool on) { choose([on](DeskSettings &s) { s.locked = on; }); });
+}
+
+void NoteDesk::stopClickThrough()
+{
+    choose([](DeskSettings &s) { s.clickThrough = false; });
 }
 
 void NoteDesk::choose(const std::function<void(DeskSettings &)> &change)
@@ -48,17 +61,66 @@ void NoteDesk::load(const DeskSettings &settings)
 
 void NoteDesk::apply()
 {
-    const bool above = m_settings.layer == DeskSettings::Layer::Above;
-    if (m_note->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != above) {
-        // The window system takes a changed layer as a window made anew.
-        const bool shown = m_note->isVisible();
-        m_note->setWindowFlag(Qt::WindowStaysOnTopHint, above);
-        if (shown)
-            m_note->show();
-    }
+    applyLayer();
     m_note->setWindowOpacity(m_settings.opacity / 100.0);
+    applyClickThrough();
     m_lockMark->setVisible(m_settings.locked);
     showChoices();
+}
+
+// A note on the desktop is also a window of the desktop's own type, given
+// as it shows: a window marked only "below" is hidden when the window
+// manager shows the desktop.
+void NoteDesk::applyLayer()
+{
+    const bool above = m_settings.layer == DeskSettings::Layer::Above;
+    const bool onDesktop = m_settings.layer == DeskSettings::Layer::Desktop;
+    const Qt::WindowFlags flags = m_note->windowFlags();
+    if (flags.testFlag(Qt::WindowStaysOnTopHint) == above &&
+        flags.testFlag(Qt::WindowStaysOnBottomHint) == onDesktop)
+        return;
+    // The window system takes a window's type and layer only as it is
+    // mapped: the window is mapped anew.
+    const bool shown = m_note->isVisible();
+    m_note->hide();
+    m_note->setWindowFlag(Qt::WindowStaysOnTopHint, above);
+    m_note->setWindowFlag(Qt::WindowStaysOnBottomHint, onDesktop);
+    if (!shown)
+        return;
+    // The toolkit makes the window anew as it shows, after the note has
+    // been told that it shows (which takes the caption and the icon off and
+    // gives the desktop's type): shown once more, the new window has them too.
+    m_note->show();
+    m_note->hide();
+    m_note->show();
+}
+
+void NoteDesk::shown()
+{
+    if (m_settings.layer == DeskSettings::Layer::Desktop)
+        DeskWindow::markAsDesktop(m_note);
+}
+
+// The window manager frames the note anew each time it is mapped: the
+// pointer is let through again when the window shows.
+void NoteDesk::applyClickThrough()
+{
+    if (!m_note->internalWinId() && !m_settings.clickThrough)
+        return;
+    m_note->winId();
+    if (!m_watchingWindow) {
+        m_note->windowHandle()->installEventFilter(this);
+        m_watchingWindow = true;
+    }
+    DeskWindow::passPointer(m_note, m_settings.clickThrough);
+}
+
+bool NoteDesk::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_settings.clickThrough &&
+        (event->type() == QEvent::Expose || event->type() == QEvent::Resize))
+        DeskWindow::passPointer(m_note, true);
+    return QObject::eventFilter(watched, event);
 }
 
 void NoteDesk::showChoices()
@@ -66,9 +128,11 @@ void NoteDesk::showChoices()
     if (!m_menu)
         return;
     m_menu->discardAction->setEnabled(!m_settings.locked);
-    m_menu->normalAction->setChecked(m_settings.layer == DeskSettings::Layer::Normal);
     m_menu->aboveAction->setChecked(m_settings.layer == DeskSettings::Layer::Above);
+    m_menu->normalAction->setChecked(m_settings.layer == DeskSettings::Layer::Normal);
+    m_menu->desktopAction->setChecked(m_settings.layer == DeskSettings::Layer::Desktop);
     for (QAction *action : m_menu->opacityActions)
         action->setChecked(action->data().toInt() == m_settings.opacity);
+    m_menu->clickThroughAction->setChecked(m_settings.clickThrough);
     m_menu->lockAction->setChecked(m_settings.locked);
 }

@@ -12,8 +12,9 @@ class NoteMenu;
 class QWidget;
 
 /**
- * Where a note lives on the desktop: above other windows or among them,
- * how see-through it is, whether it is locked. Chosen in the "置き方"
+ * Where a note lives on the desktop: above other windows, among them or
+ * on the desktop below them, how see-through it is, whether the pointer
+ * passes through it, whether it is locked. Chosen in the "置き方"
  * submenu of the note's menu, kept in the note file's desk line.
  */
 class NoteDesk final : public QObject
@@ -30,6 +31,13 @@ public:
     DeskSettings settings() const { return m_settings; }
     /** A locked note is neither dragged, resized, edited, dropped on nor discarded. */
     bool isLocked() const { return m_settings.locked; }
+    /** The note's window is about to be mapped: it is told the note's layer. */
+    void shown();
+    /** Stops letting the pointer through, as the user's choice (also for a locked note). */
+    void stopClickThrough();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     /** The user changed a setting. */
@@ -39,10 +47,13 @@ private:
     void connectMenu();
     void choose(const std::function<void(DeskSettings &)> &change);
     void apply();
+    void applyLayer();
+    void applyClickThrough();
     void showChoices();
 
     QWidget *m_note;
     NoteMenu *m_menu = nullptr;
     LockMark *m_lockMark;
     DeskSettings m_settings;
+    bool m_watchingWindow = false;
 };

@@ -35,15 +35,14 @@ void NoteMenu::createDeskMenu()
     deskMenu = addMenu(tr("置き方"));
     deskMenu->setObjectName(QStringLiteral("deskMenu"));
     const auto choice = [this](QActionGroup *group, const QString &caption, const char *name) {
-        QAction *action = deskMenu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        action->setCheckable(true);
+        QAction *action = switchItem(caption, name);
         group->addAction(action);
         return action;
     };
     auto *layers = new QActionGroup(this);
     aboveAction = choice(layers, tr("常に手前"), "aboveAction");
     normalAction = choice(layers, tr("普通"), "normalAction");
+    desktopAction = choice(layers, tr("デスクトップ"), "desktopAction");
     deskMenu->addSeparator();
     static constexpr struct
     {
@@ -60,9 +59,16 @@ void NoteMenu::createDeskMenu()
         opacityActions.append(action);
     }
     deskMenu->addSeparator();
-    lockAction = deskMenu->addAction(tr("ロック"));
-    lockAction->setObjectName(QStringLiteral("lockAction"));
-    lockAction->setCheckable(true);
+    clickThroughAction = switchItem(tr("クリックを通す"), "clickThroughAction");
+    lockAction = switchItem(tr("ロック"), "lockAction");
+}
+
+QAction *NoteMenu::switchItem(const QString &caption, const char *name)
+{
+    QAction *action = deskMenu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(true);
+    return action;
 }
 
 QAction *NoteMenu::addCommand(const QString &caption, const char *name)

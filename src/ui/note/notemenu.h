@@ -7,7 +7,8 @@
  * A note's pop-up menu: font, text colour, background colour, cancel
  * background picture, web pane on/off, a separator, and discard; then,
  * after another separator, the submenu of where the note lives on the
- * desktop (its layer, its opacity, its lock).
+ * desktop (its layer, its opacity, whether clicks pass through it, its
+ * lock).
  */
 class NoteMenu final : public QMenu
 {
@@ -24,11 +25,14 @@ public:
     QMenu *deskMenu;
     QAction *normalAction;
     QAction *aboveAction;
+    QAction *desktopAction;
     /** Each with its opacity in percent as its data. */
     QList<QAction *> opacityActions;
+    QAction *clickThroughAction;
     QAction *lockAction;
 
 private:
     QAction *addCommand(const QString &caption, const char *name);
     void createDeskMenu();
+    QAction *switchItem(const QString &caption, const char *name);
 };

@@ -316,6 +316,7 @@ void NoteWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // Notes have no caption and no icon: window lists show them as bare windows.
     BareWindow::clearCaptionAndIcon(this);
+    m_desk->shown();
 }
 
 void NoteWindow::resizeEvent(QResizeEvent *event)

@@ -75,6 +75,8 @@ public:
     const NoteSaver &saver() const;
     /** The note's pop-up menu. */
     NoteMenu *menu();
+    /** Where the note lives on the desktop. */
+    NoteDesk *desk() const { return m_desk; }
     /** The box the memo is edited in, hidden while the memo is not being edited. */
     MemoEdit *memoEdit();
 

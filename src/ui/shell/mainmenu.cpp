@@ -3,6 +3,7 @@
 
 #include "core/storage/autostart.h"
 #include "ui/desktop/messagebox.h"
+#include "ui/shell/traymenu.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +27,9 @@ MainMenu::MainMenu(const Seams &seams, QWidget *parent) : QMenu(parent), m_seams
             &MainMenu::pasteRequested);
     connect(addItem(this, "gather", tr("すべての付箋紙をこの画面に集める")), &QAction::triggered,
             this, &MainMenu::gatherRequested);
+    connect(addItem(this, "stopClickThrough",
+                    QCoreApplication::translate("TrayMenu", TrayMenu::stopClickThroughText)),
+            &QAction::triggered, this, &MainMenu::stopClickThroughRequested);
     addSeparator();
     m_startAtLogin = addItem(this, "startAtLogin", tr("ログイン時に起動する"));
     m_startAtLogin->setCheckable(true);

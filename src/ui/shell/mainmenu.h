@@ -7,8 +7,9 @@
 
 /**
  * The main window's pop-up menu: make a note from the clipboard, gather
- * every note on one screen, start the program at login, show the notes
- * folder in the file manager, and a short notice about the program.
+ * every note on one screen, make the notes that the pointer passes through
+ * take it again, start the program at login, show the notes folder in the
+ * file manager, and a short notice about the program.
  */
 class MainMenu final : public QMenu
 {
@@ -21,6 +22,7 @@ public:
 signals:
     void pasteRequested();
     void gatherRequested();
+    void stopClickThroughRequested();
 
 private:
     void setStartAtLogin(bool on);

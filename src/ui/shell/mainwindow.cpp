@@ -9,6 +9,7 @@
 #include "ui/posix/quitsignals.h"
 #include "ui/shell/droplabel.h"
 #include "ui/shell/mainmenu.h"
+#include "ui/shell/traymenu.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -103,6 +104,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
         m_menu = new MainMenu(m_seams, this);
         connect(m_menu, &MainMenu::pasteRequested, this, &MainWindow::pasteNote);
         connect(m_menu, &MainMenu::gatherRequested, this, &MainWindow::gatherNotes);
+        connect(m_menu, &MainMenu::stopClickThroughRequested, m_keeper,
+                &NoteKeeper::stopClickThrough);
     }
     m_menu->popup(event->globalPos());
 }
@@ -131,6 +134,8 @@ bool MainWindow::start(const QStringList &pictures)
             pasteNote();
         else if (command == FileHandoff::gatherCommand)
             gatherNotes();
+        else if (command == FileHandoff::toggleCommand)
+            m_keeper->setNotesHidden(!m_keeper->notesHidden());
     });
     m_keeper->openAllNotes();
     // Notes for pictures are made once the window stands where the window
@@ -225,6 +230,8 @@ void MainWindow::createTrayIcon()
     m_trayIcon = new QSystemTrayIcon(windowIcon(), this);
     m_trayIcon->setObjectName(QStringLiteral("trayIcon"));
     m_trayIcon->setToolTip(caption);
+    // A right press shows the menu, and brings the main window back as a left one does.
+    m_trayIcon->setContextMenu(new TrayMenu(m_keeper, this));
     connect(m_trayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)

@@ -11,6 +11,7 @@
 #include "core/storage/pastedpicture.h"
 #include "core/storage/singleinstance.h"
 #include "ui/desktop/messagebox.h"
+#include "ui/note/notedesk.h"
 #include "ui/note/notewindow.h"
 #include "ui/shell/showingorder.h"
 #include "ui/shell/startuphold.h"
@@ -81,6 +82,8 @@ bool NoteKeeper::start(const QStringList &pictures)
     // Later copies may hand over their pictures from now on; like those of
     // the command line they wait until the main window has been placed.
     m_pendingPictures = pictures;
+    // The first copy has no notes to hide or show yet: they come as usual.
+    m_pendingPictures.removeAll(FileHandoff::toggleCommand);
     m_handoff = new FileHandoff(m_seams.folder, this);
     connect(m_handoff, &FileHandoff::filesReceived, this, [this](const QStringList &handed) {
         if (m_placed)
@@ -128,7 +131,7 @@ void NoteKeeper::openAllNotes()
         m_watch->start();
 }
 
-NoteWindow *NoteKeeper::openNote(const QString &path)
+NoteWindow *NoteKeeper::openNote(const QString &path, bool madeNow)
 {
     const int index = m_noteCount;
     NoteWindow *note = nullptr;
@@ -136,9 +139,13 @@ NoteWindow *NoteKeeper::openNote(const QString &path)
         note = new NoteWindow(m_seams, &m_picker);
         m_noteTable[index] = note;
         note->setNotePath(path);
-        m_showing->enqueue(note, [this, note] {
+        m_showing->enqueue(note, [this, note, madeNow] {
             if (m_finished || note->isClosed())
                 return;
+            if (m_notesHidden && !madeNow) {
+                m_hiddenNotes.append(note);
+                return;
+            }
             note->bringIntoReach(reachableAreas());
             note->show();
         });
@@ -253,6 +260,33 @@ void NoteKeeper::bringIntoReach(const QList<QRect> &areas)
         note->bringIntoReach(areas);
 }
 
+void NoteKeeper::setNotesHidden(bool hidden)
+{
+    if (hidden == m_notesHidden)
+        return;
+    m_notesHidden = hidden;
+    if (hidden) {
+        for (NoteWindow *note : openNotes())
+            if (note->isVisible()) {
+                note->hide();
+                m_hiddenNotes.append(note);
+            }
+        return;
+    }
+    const QList<QRect> areas = reachableAreas();
+    for (NoteWindow *note : std::exchange(m_hiddenNotes, {}))
+        if (note && !note->isClosed()) {
+            note->bringIntoReach(areas);
+            note->show();
+        }
+}
+
+void NoteKeeper::stopClickThrough()
+{
+    for (NoteWindow *note : openNotes())
+        note->desk()->stopClickThrough();
+}
+
 void NoteKeeper::gather(const QRect &area)
 {
     int index = 0;
@@ -318,7 +352,7 @@ void NoteKeeper::createNoteAt(const QString &picturePath, const QString &notePat
         NoteState::newNoteRecord(picturePath, static_cast<float>(m_twips.fromPixels(corner.x())),
                                  static_cast<float>(m_twips.fromPixels(corner.y())));
     if (NoteFile::create(notePath, record))
-        openNote(notePath);
+        openNote(notePath, true);
 }
 
 QList<NoteKeeper::Unsaved> NoteKeeper::closeAllNotes()

@@ -63,7 +63,9 @@ public:
     /** Whether the main window has been placed: new pictures become notes at once. */
     bool isPlaced() const { return m_placed; }
 
-    NoteWindow *openNote(const QString &path);
+    /** Opens the note of @p path; one made by the user (@p madeNow) shows also while notes are
+     * hidden. */
+    NoteWindow *openNote(const QString &path, bool madeNow = false);
     qint16 noteCount() const { return m_noteCount; }
     NoteWindow *note(int index) const;
     /** The notes of the table that are still open, in the order they were opened. */
@@ -76,6 +78,15 @@ public:
     void bringIntoReach(const QList<QRect> &areas);
     /** Cascades every note over @p area, as moves by the user. */
     void gather(const QRect &area);
+    /**
+     * Hides every note, or shows them again. Notes that open while they are
+     * hidden (from the start or the folder) stay hidden too, until shown;
+     * nothing is written.
+     */
+    void setNotesHidden(bool hidden);
+    bool notesHidden() const { return m_notesHidden; }
+    /** Makes every note that the pointer passes through take it again. */
+    void stopClickThrough();
     /** Makes a note from @p data, a copied picture or file; nothing for anything else. */
     void paste(const QMimeData *data);
     /** Makes a note for the picture at @p path, as a drop makes one. */
@@ -131,4 +142,7 @@ private:
     std::array<QPointer<NoteWindow>, noteTableSize> m_noteTable;
     qint16 m_noteCount = 0;
     bool m_finished = false;
+    bool m_notesHidden = false;
+    /** The notes hidden, or whose turn to show came while notes were hidden. */
+    QList<QPointer<NoteWindow>> m_hiddenNotes;
 };

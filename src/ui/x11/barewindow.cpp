@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/barewindow.h"
 
-#include <QGuiApplication>
-#include <QWidget>
+#include "ui/x11/nativewindow.h"
 
 #include <xcb/xcb.h>
 
@@ -41,18 +40,12 @@ const std::array<xcb_atom_t, bareCount> &bareAtoms(xcb_connection_t *connection)
 // from the window itself, which Qt sets again only when they change.
 void BareWindow::clearCaptionAndIcon(QWidget *window)
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    const WId id = window->internalWinId();
-    if (!x11 || !id)
+    const NativeWindow native = NativeWindow::of(window);
+    if (!native)
         return;
-    // Off X (another platform plugin) the interface is there without a connection.
-    xcb_connection_t *connection = x11->connection();
-    if (!connection)
-        return;
-    const auto window32 = static_cast<xcb_window_t>(id);
-    for (const xcb_atom_t atom : bareAtoms(connection))
-        xcb_delete_property(connection, window32, atom);
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window32, XCB_ATOM_WM_NAME,
+    for (const xcb_atom_t atom : bareAtoms(native.connection))
+        xcb_delete_property(native.connection, native.window, atom);
+    xcb_change_property(native.connection, XCB_PROP_MODE_REPLACE, native.window, XCB_ATOM_WM_NAME,
                         XCB_ATOM_STRING, 8, 0, nullptr);
-    xcb_flush(connection);
+    xcb_flush(native.connection);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/windowposition.h"
 
-#include <QGuiApplication>
+#include "ui/x11/nativewindow.h"
+
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -21,12 +22,11 @@ template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&
 // the server again gives the place the user sees, which is what a note keeps.
 std::optional<QPoint> askServer(const QWidget *window)
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    const WId id = window->internalWinId();
-    if (!x11 || !id)
+    const NativeWindow native = NativeWindow::of(window);
+    if (!native)
         return std::nullopt;
-    xcb_connection_t *connection = x11->connection();
-    const auto window32 = static_cast<xcb_window_t>(id);
+    xcb_connection_t *connection = native.connection;
+    const xcb_window_t window32 = native.window;
     ReplyPointer<xcb_query_tree_reply_t> tree(
         xcb_query_tree_reply(connection, xcb_query_tree(connection, window32), nullptr),
         &std::free);
