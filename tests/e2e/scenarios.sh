@@ -800,17 +800,24 @@ locked_note() {
 }
 
 # quillnote --toggle hides every note of the running copy and shows them
-# again; the tray's menu does the same; nothing is written.
+# again, one changed meanwhile as its file says; the tray's menu hides them
+# too; nothing is written.
 toggle_notes() {
     start_desktop
     write_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
     write_note 2.dat "$(desk_note b 6000 '' layer=desktop)"
-    start_app
+    start_app QT_LOGGING_RULES="quillnote.notedesk.debug=true"
     wait_until 10 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) note windows, expected 2"
     (cd "$app" && ./quillnote --toggle)
     wait_until 10 eval 'test "$(note_count)" -eq 0' || fail "$(note_count) notes shown after --toggle"
+    # Moved to the desktop by another program while hidden: it shows there.
+    outside_note "$app" 1.dat "$(desk_note a 1500 '' layer=desktop)"
+    wait_until 20 eval 'test "$(grep -c "takes: layer=desktop" "$work/app.log")" -eq 2' ||
+        fail "the change was not read: $(grep takes: "$work/app.log")"
     (cd "$app" && ./quillnote --toggle)
     wait_until 10 eval 'test "$(note_count)" -eq 2' || fail "$(note_count) notes shown after another --toggle"
+    wait_until 10 eval 'xprop -id "$(note_at 100 80)" _NET_WM_WINDOW_TYPE | contains DESKTOP' ||
+        fail "the note changed while hidden is not on the desktop"
     wait_until 20 test -n "$(tray_icon_centre)" || fail "no tray icon"
     read -r tx ty < <(tray_icon_centre)
     xdotool mousemove "$tx" "$ty" click 3
@@ -818,7 +825,7 @@ toggle_notes() {
     xdotool key Down Return
     wait_until 10 eval 'test "$(note_count)" -eq 0' || fail "$(note_count) notes shown after the tray's menu"
     close_main_window
-    expect_note 1.dat "/nowhere/a.png,1500,1200,3000,3000,16777215,$font,9,0,False,False,False,,"
+    expect_note 1.dat "$(desk_note a 1500 '' layer=desktop)"
     expect_note 2.dat "$(desk_note b 6000 '' layer=desktop)"
 }
 

@@ -7,8 +7,17 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLoggingCategory>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <utility>
+
+namespace {
+// Debug messages give the settings each note takes, as its file's desk line words them.
+Q_LOGGING_CATEGORY(lcNoteDesk, "quillnote.notedesk", QtWarningMsg)
+} // namespace
 
 NoteDesk::NoteDesk(QWidget *note) : QObject(note), m_note(note), m_lockMark(new LockMark(note)) {}
 
@@ -61,6 +70,7 @@ void NoteDesk::load(const DeskSettings &settings)
 
 void NoteDesk::apply()
 {
+    qCDebug(lcNoteDesk).noquote() << "takes:" << m_settings.toText();
     applyLayer();
     m_note->setWindowOpacity(m_settings.opacity / 100.0);
     applyClickThrough();
@@ -82,23 +92,34 @@ void NoteDesk::applyLayer()
     // The window system takes a window's type and layer only as it is
     // mapped: the window is mapped anew.
     const bool shown = m_note->isVisible();
+    const bool made = m_note->windowHandle() && m_note->windowHandle()->handle();
     m_note->hide();
     m_note->setWindowFlag(Qt::WindowStaysOnTopHint, above);
     m_note->setWindowFlag(Qt::WindowStaysOnBottomHint, onDesktop);
-    if (!shown)
+    if (!shown) {
+        m_remapOnShow = made;
         return;
-    // The toolkit makes the window anew as it shows, after the note has
-    // been told that it shows (which takes the caption and the icon off and
-    // gives the desktop's type): shown once more, the new window has them too.
+    }
     m_note->show();
-    m_note->hide();
-    m_note->show();
+    mapAgainWhenShown();
+}
+
+// The toolkit makes the window anew as it shows after a layer change, once
+// the note has been told that it shows (which takes the caption and the
+// icon off and gives the desktop's type): once the new window is on the
+// screen, it is mapped once more with them.
+void NoteDesk::mapAgainWhenShown()
+{
+    watchWindow();
+    m_mapAgain = true;
 }
 
 void NoteDesk::shown()
 {
     if (m_settings.layer == DeskSettings::Layer::Desktop)
         DeskWindow::markAsDesktop(m_note);
+    if (std::exchange(m_remapOnShow, false))
+        mapAgainWhenShown();
 }
 
 // The window manager frames the note anew each time it is mapped: the
@@ -107,16 +128,29 @@ void NoteDesk::applyClickThrough()
 {
     if (!m_note->internalWinId() && !m_settings.clickThrough)
         return;
-    m_note->winId();
-    if (!m_watchingWindow) {
-        m_note->windowHandle()->installEventFilter(this);
-        m_watchingWindow = true;
-    }
+    watchWindow();
     DeskWindow::passPointer(m_note, m_settings.clickThrough);
+}
+
+void NoteDesk::watchWindow()
+{
+    if (m_watchingWindow)
+        return;
+    m_note->winId();
+    m_note->windowHandle()->installEventFilter(this);
+    m_watchingWindow = true;
 }
 
 bool NoteDesk::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool exposed = event->type() == QEvent::Expose && m_note->windowHandle()->isExposed();
+    if (exposed && std::exchange(m_mapAgain, false))
+        QTimer::singleShot(0, this, [this] {
+            if (m_note->isVisible()) {
+                m_note->hide();
+                m_note->show();
+            }
+        });
     if (m_settings.clickThrough &&
         (event->type() == QEvent::Expose || event->type() == QEvent::Resize))
         DeskWindow::passPointer(m_note, true);

@@ -49,6 +49,8 @@ private:
     void apply();
     void applyLayer();
     void applyClickThrough();
+    void mapAgainWhenShown();
+    void watchWindow();
     void showChoices();
 
     QWidget *m_note;
@@ -56,4 +58,8 @@ private:
     LockMark *m_lockMark;
     DeskSettings m_settings;
     bool m_watchingWindow = false;
+    /** The layer changed while the note's window was hidden: it is mapped again as it shows. */
+    bool m_remapOnShow = false;
+    /** The note's window is mapped again once it is on the screen. */
+    bool m_mapAgain = false;
 };
