@@ -35,6 +35,12 @@ Pins picture notes to the desktop
 Notes folder: %2
 Licence: MIT</translation>
     </message>
+    <message>
+        <source>付箋紙のフォルダを開けませんでした。
+%1</source>
+        <translation>The notes folder could not be opened.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -90,7 +90,7 @@ struct TestSeams
         seams.autostartFolder = folder + QLatin1String("/autostart");
         seams.openFolder = [this](const QString &path) {
             openedFolders.append(path);
-            return true;
+            return folderOpens;
         };
     }
     FixedClock clock;
@@ -98,6 +98,7 @@ struct TestSeams
     ScriptedMessageBox messageBox;
     ScriptedPicker picker;
     bool trayAvailable = true;
+    bool folderOpens = true; ///< whether the desktop has a program that opens folders
     QStringList openedFolders;
     Seams seams;
 };

@@ -35,7 +35,7 @@ MainMenu::MainMenu(const Seams &seams, QWidget *parent) : QMenu(parent), m_seams
     m_startAtLogin->setCheckable(true);
     connect(m_startAtLogin, &QAction::triggered, this, &MainMenu::setStartAtLogin);
     connect(addItem(this, "openNotesFolder", tr("付箋紙のフォルダを開く")), &QAction::triggered,
-            this, [this] { m_seams.openFolder(m_seams.folder); });
+            this, &MainMenu::openNotesFolder);
     connect(addItem(this, "about", tr("quillnote について")), &QAction::triggered, this,
             [this] { m_seams.messageBox->notify(parentWidget(), aboutText(m_seams.folder)); });
     // The entry may have been made or removed by another program since.
@@ -48,6 +48,15 @@ QString MainMenu::aboutText(const QString &notesFolder)
     return tr("quillnote %1\n付箋紙をデスクトップに貼るプログラム\n\n"
               "付箋紙のフォルダ: %2\nライセンス: MIT")
         .arg(QStringLiteral(QUILLNOTE_VERSION), QDir::toNativeSeparators(notesFolder));
+}
+
+// Without a program that opens folders the user is told where the notes are.
+void MainMenu::openNotesFolder()
+{
+    if (!m_seams.openFolder(m_seams.folder))
+        m_seams.messageBox->notify(parentWidget(),
+                                   tr("付箋紙のフォルダを開けませんでした。\n%1")
+                                       .arg(QDir::toNativeSeparators(m_seams.folder)));
 }
 
 void MainMenu::setStartAtLogin(bool on)

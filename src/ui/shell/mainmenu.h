@@ -26,6 +26,7 @@ signals:
 
 private:
     void setStartAtLogin(bool on);
+    void openNotesFolder();
 
     const Seams &m_seams;
     QAction *m_startAtLogin = nullptr;
