@@ -41,6 +41,20 @@ Licence: MIT</translation>
         <translation>The notes folder could not be opened.
 %1</translation>
     </message>
+    <message>
+        <source>Webツールバーのページ...</source>
+        <translation>Web pane &amp;page...</translation>
+    </message>
+    <message>
+        <source>Webツールバーに表示するページのアドレス (http または https):</source>
+        <translation>Address of the page the web panes show (http or https):</translation>
+    </message>
+    <message>
+        <source>http または https のアドレスではありません。
+%1</source>
+        <translation>This is not an http or https address:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

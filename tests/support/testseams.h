@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 /** A clock that tells the time a test sets. */
 class FixedClock final : public Clock
@@ -38,8 +39,14 @@ public:
             beforeRetry();
         return retry;
     }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &text) override
+    {
+        questions.append(text);
+        return typed;
+    }
     bool answer = false;
     bool retry = false;
+    std::optional<QString> typed; ///< what the user types into a text box; none: Cancel
     std::function<void()> beforeRetry;
     QStringList notices;
     QStringList questions;
@@ -88,6 +95,7 @@ struct TestSeams
             return trayAvailable;
         };
         seams.autostartFolder = folder + QLatin1String("/autostart");
+        seams.settingsPath = folder + QLatin1String("/settings/quillnote.conf");
         seams.openFolder = [this](const QString &path) {
             openedFolders.append(path);
             return folderOpens;

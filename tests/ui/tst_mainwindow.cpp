@@ -2,6 +2,7 @@
 #include "core/reads/picturepool.h"
 #include "core/record/codepage932.h"
 #include "core/record/notestate.h"
+#include "core/storage/panepage.h"
 #include "core/storage/singleinstance.h"
 #include "support/drops.h"
 #include "support/fulldisk.h"
@@ -15,6 +16,7 @@
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/notekeeper.h"
 #include "ui/shell/startuphold.h"
+#include "ui/webpane/webpane.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +81,7 @@ private slots:
     void dropOfNonPictureOrTextOnly();
     void dropIntoAnUnwritableFolderMakesNothing();
     void dropIntoAFullTableStillWritesTheFile();
-    void menuTurnsStartAtLoginOnAndOffAndShowsTheFolder();
+    void menuStartsAtLoginShowsTheFolderAndChoosesThePage();
     void trayMenuHidesAndShowsNotesAndFreesTheirClicks();
     // Last: it ends the application's event loop.
     void endOfTheApplicationRunsTheSameExit();
@@ -500,8 +502,9 @@ void TestMainWindow::dropIntoAFullTableStillWritesTheFile()
     QCOMPARE(m_window->note(101), nullptr);
 }
 
-void TestMainWindow::menuTurnsStartAtLoginOnAndOffAndShowsTheFolder()
+void TestMainWindow::menuStartsAtLoginShowsTheFolderAndChoosesThePage()
 {
+    QVERIFY(NoteFiles::write(path("1.dat"), newNoteBytes(QString())));
     startWindow();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -536,6 +539,24 @@ void TestMainWindow::menuTurnsStartAtLoginOnAndOffAndShowsTheFolder()
     QCOMPARE(m_seams->messageBox.notices.size(), 2);
     QVERIFY(m_seams->messageBox.notices[1].contains(QDir::toNativeSeparators(m_dir->path())));
     QVERIFY(m_seams->messageBox.notices[1].contains(QLatin1String("MIT")));
+    // The panes' page: only an http or https address is taken, kept for the next start.
+    const auto pane = [this] {
+        return m_window->note(0)->findChild<WebPane *>("webPane");
+    };
+    m_seams->messageBox.typed = QStringLiteral("file:///etc/passwd");
+    choose("webPage");
+    QCOMPARE(m_seams->messageBox.questions.last(), PanePage::defaultPage().toString());
+    QCOMPARE(m_seams->messageBox.notices.size(), 3);
+    QCOMPARE(pane()->url(), PanePage::defaultPage());
+    m_seams->messageBox.typed = QStringLiteral(" https://example.org/page ");
+    choose("webPage");
+    const QUrl chosen(QStringLiteral("https://example.org/page"));
+    QCOMPARE(pane()->url(), chosen);
+    m_window->close();
+    startWindow();
+    QCOMPARE(pane()->url(), chosen);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     // Shift+F10 opens the same menu from the keyboard.
     QTest::keyClick(m_window.get(), Qt::Key_F10, Qt::ShiftModifier);
     QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));

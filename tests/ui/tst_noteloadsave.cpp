@@ -4,6 +4,7 @@
 #include "core/record/codepage932.h"
 #include "core/record/notestate.h"
 #include "core/storage/notefile.h"
+#include "core/storage/panepage.h"
 #include "ui/note/memoedit.h"
 #include "ui/note/memolabel.h"
 #include "ui/note/notesurface.h"
@@ -118,7 +119,7 @@ void TestNoteLoadSave::newNoteComesBackInSaveForm()
     QVERIFY(note);
     auto *pane = note->findChild<WebPane *>("webPane");
     QVERIFY(pane->isHidden());
-    QCOMPARE(pane->url(), NoteWindow::webPage()); // sent there even while hidden
+    QCOMPARE(pane->url(), PanePage::defaultPage()); // sent there even while hidden
     note->close();
     QCOMPARE(NoteFiles::read(fixture.path("2.dat")), created); // unchanged: left alone
     // Moved by the user, it is written in the save form.

@@ -19,6 +19,8 @@ Seams DesktopSeams::forFolder(const QString &folder)
     seams.autostartFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
         QLatin1String("/autostart");
+    seams.settingsPath = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QLatin1String("/quillnote/quillnote.conf");
     seams.openFolder = [](const QString &path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/desktop/messagebox.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,6 +10,18 @@ void MessageBox::notify(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::Information, QString::fromLatin1(title()), text, QMessageBox::Ok,
                     parent);
     box.exec();
+}
+
+std::optional<QString> MessageBox::askText(QWidget *parent, const QString &label,
+                                           const QString &text)
+{
+    QInputDialog box(parent);
+    box.setWindowTitle(QString::fromLatin1(title()));
+    box.setLabelText(label);
+    box.setTextValue(text);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
 }
 
 bool MessageBox::confirm(QWidget *parent, const QString &text)

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -21,6 +24,9 @@ public:
     virtual bool confirm(QWidget *parent, const QString &text);
     /** A warning with "再試行" (the default) and "終了"; true for retry. */
     virtual bool askRetry(QWidget *parent, const QString &text);
+    /** A line of text, shown with @p text in it; none when cancelled. */
+    virtual std::optional<QString> askText(QWidget *parent, const QString &label,
+                                           const QString &text);
 
     static const char *title() { return "quillnote"; }
 };

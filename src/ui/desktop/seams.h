@@ -30,6 +30,8 @@ struct Seams
     PickerBackend *pickerBackend = nullptr;
     /** The desktop's folder of entries started at login ($XDG_CONFIG_HOME/autostart). */
     QString autostartFolder;
+    /** The user's settings file ($XDG_CONFIG_HOME/quillnote/quillnote.conf): the panes' page. */
+    QString settingsPath;
     /** Shows @p folder in the desktop's file manager; false when nothing could. */
     std::function<bool(const QString &folder)> openFolder;
     /** Reads a note file (tests put in reads that block); empty: the program's own. */

@@ -58,9 +58,11 @@ bool NoteWindow::isDragging() const
     return m_mover->isDragging();
 }
 
-QUrl NoteWindow::webPage()
+void NoteWindow::setWebPage(const QUrl &page)
 {
-    return QUrl(QStringLiteral("http://quillnote.example/006/gear.shtml"));
+    m_webPage = page;
+    if (m_loaded)
+        m_webPane->navigate(page);
 }
 
 void NoteWindow::createControls()
@@ -176,7 +178,8 @@ const NoteSaver &NoteWindow::saver() const
 void NoteWindow::load(const NoteFile::Contents &contents)
 {
     apply(contents, true);
-    m_webPane->navigate(webPage());
+    m_loaded = true;
+    m_webPane->navigate(m_webPage);
 }
 
 void NoteWindow::folderChanged(const FileStamp &now)

@@ -6,9 +6,11 @@
 #include "core/rules/notelayout.h"
 #include "core/rules/noteplacement.h"
 #include "core/storage/notefile.h"
+#include "core/storage/panepage.h"
 #include "ui/desktop/seams.h"
 
 #include <QPixmap>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
@@ -90,7 +92,8 @@ public:
     void moveForUser(const QPoint &corner);
 
     /** The address every web pane shows. */
-    static QUrl webPage();
+    /** The page the note's web pane shows, now and after each load. */
+    void setWebPage(const QUrl &page);
 
 signals:
     void layoutDone();
@@ -154,4 +157,7 @@ private:
     WebPane *m_webPane = nullptr;
     NoteMenu *m_menu = nullptr;
     NoteDesk *m_desk = nullptr;
+    QUrl m_webPage = PanePage::defaultPage();
+    /** The note's file has been read and shown. */
+    bool m_loaded = false;
 };

@@ -2,6 +2,7 @@
 #include "ui/shell/mainmenu.h"
 
 #include "core/storage/autostart.h"
+#include "core/storage/panepage.h"
 #include "ui/desktop/messagebox.h"
 #include "ui/shell/traymenu.h"
 
@@ -36,6 +37,8 @@ MainMenu::MainMenu(const Seams &seams, QWidget *parent) : QMenu(parent), m_seams
     connect(m_startAtLogin, &QAction::triggered, this, &MainMenu::setStartAtLogin);
     connect(addItem(this, "openNotesFolder", tr("付箋紙のフォルダを開く")), &QAction::triggered,
             this, &MainMenu::openNotesFolder);
+    connect(addItem(this, "webPage", tr("Webツールバーのページ...")), &QAction::triggered, this,
+            &MainMenu::chooseWebPage);
     connect(addItem(this, "about", tr("quillnote について")), &QAction::triggered, this,
             [this] { m_seams.messageBox->notify(parentWidget(), aboutText(m_seams.folder)); });
     // The entry may have been made or removed by another program since.
@@ -57,6 +60,25 @@ void MainMenu::openNotesFolder()
         m_seams.messageBox->notify(parentWidget(),
                                    tr("付箋紙のフォルダを開けませんでした。\n%1")
                                        .arg(QDir::toNativeSeparators(m_seams.folder)));
+}
+
+void MainMenu::chooseWebPage()
+{
+    const std::optional<QString> typed = m_seams.messageBox->askText(
+        parentWidget(), tr("Webツールバーに表示するページのアドレス (http または https):"),
+        PanePage::read(m_seams.settingsPath).toString());
+    if (!typed)
+        return;
+    const std::optional<QUrl> page = PanePage::parse(*typed);
+    if (!page) {
+        m_seams.messageBox->notify(
+            parentWidget(), tr("http または https のアドレスではありません。\n%1").arg(*typed));
+        return;
+    }
+    // Panes show it in this run also when it cannot be kept for the next.
+    if (!PanePage::write(m_seams.settingsPath, *page))
+        qCWarning(lcMainMenu) << "cannot keep the web panes' page in" << m_seams.settingsPath;
+    emit webPageChosen(*page);
 }
 
 void MainMenu::setStartAtLogin(bool on)

@@ -106,6 +106,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
         connect(m_menu, &MainMenu::gatherRequested, this, &MainWindow::gatherNotes);
         connect(m_menu, &MainMenu::stopClickThroughRequested, m_keeper,
                 &NoteKeeper::stopClickThrough);
+        connect(m_menu, &MainMenu::webPageChosen, m_keeper, &NoteKeeper::setWebPage);
     }
     m_menu->popup(event->globalPos());
 }

@@ -8,6 +8,7 @@
 #include "core/storage/filehandoff.h"
 #include "core/storage/folderwatch.h"
 #include "core/storage/notesaver.h"
+#include "core/storage/panepage.h"
 #include "core/storage/pastedpicture.h"
 #include "core/storage/singleinstance.h"
 #include "ui/desktop/messagebox.h"
@@ -65,7 +66,8 @@ NoteKeeper::NoteKeeper(const Seams &seams, Corner newNoteCorner, QObject *parent
       m_newNoteCorner(std::move(newNoteCorner)),
       m_instance(std::make_unique<SingleInstance>(seams.folder)),
       m_showing(
-          new ShowingOrder([reads = seams.reads] { return reads->slowReads().patience(); }, this))
+          new ShowingOrder([reads = seams.reads] { return reads->slowReads().patience(); }, this)),
+      m_webPage(PanePage::read(seams.settingsPath))
 {
 }
 
@@ -139,6 +141,7 @@ NoteWindow *NoteKeeper::openNote(const QString &path, bool madeNow)
         note = new NoteWindow(m_seams, &m_picker);
         m_noteTable[index] = note;
         note->setNotePath(path);
+        note->setWebPage(m_webPage);
         m_showing->enqueue(note, [this, note, madeNow] {
             if (m_finished || note->isClosed())
                 return;
@@ -285,6 +288,13 @@ void NoteKeeper::stopClickThrough()
 {
     for (NoteWindow *note : openNotes())
         note->desk()->stopClickThrough();
+}
+
+void NoteKeeper::setWebPage(const QUrl &page)
+{
+    m_webPage = page;
+    for (NoteWindow *note : openNotes())
+        note->setWebPage(page);
 }
 
 void NoteKeeper::gather(const QRect &area)

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QUrl>
 
 #include <array>
 #include <functional>
@@ -87,6 +88,8 @@ public:
     bool notesHidden() const { return m_notesHidden; }
     /** Makes every note that the pointer passes through take it again. */
     void stopClickThrough();
+    /** Every note's web pane shows @p page from now on. */
+    void setWebPage(const QUrl &page);
     /** Makes a note from @p data, a copied picture or file; nothing for anything else. */
     void paste(const QMimeData *data);
     /** Makes a note for the picture at @p path, as a drop makes one. */
@@ -143,6 +146,7 @@ private:
     qint16 m_noteCount = 0;
     bool m_finished = false;
     bool m_notesHidden = false;
+    QUrl m_webPage;
     /** The notes hidden, or whose turn to show came while notes were hidden. */
     QList<QPointer<NoteWindow>> m_hiddenNotes;
 };
