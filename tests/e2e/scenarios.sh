@@ -524,7 +524,8 @@ choose_main_item() {
 
 # A note off every screen, and notes on a monitor that is unplugged, come
 # onto a screen; their files keep their places, so that they go back when
-# the monitor does; gathering moves every note to the main window's screen.
+# the monitor does, unless the user moved them meanwhile; gathering moves
+# every note to the main window's screen.
 notes_in_reach() {
     start_desktop notray
     two_monitors
@@ -534,13 +535,18 @@ notes_in_reach() {
     notes_at "at the start" "700 100 200 200" "1080 100 200 200"
     xrandr --delmonitor right
     notes_at "after the unplug" "440 100 200 200" "440 100 200 200"
+    # Plugged in again, the note left alone goes back to its file's place;
+    # the one the user dragged since (the upper one) stays.
+    drag_by 490 150 37 23
+    notes_at "after a drag" "440 100 200 200" "477 123 200 200"
+    xrandr --setmonitor right 640/169x1024/271+640+0 none
+    notes_at "with the monitor plugged in again" "700 100 200 200" "477 123 200 200"
     close_main_window
     expect_note 1.dat "/nowhere/a.png,10500,1500,3000,3000,16777215,$font,9,0,False,False,False,,"
-    expect_note 2.dat "/nowhere/b.png,75000,1500,3000,3000,16777215,$font,9,0,False,False,False,,"
+    expect_note 2.dat "/nowhere/b.png,7155,1845,3000,3000,16777215,$font,9,0,False,False,False,,"
 
-    xrandr --setmonitor right 640/169x1024/271+640+0 none
     start_app
-    notes_at "with the monitor back" "700 100 200 200" "1080 100 200 200"
+    notes_at "with the monitor back" "700 100 200 200" "477 123 200 200"
     xdotool windowmove --sync "$(main_window)" 60 500
     choose_main_item 2
     notes_at "gathered" "0 0 200 200" "20 20 200 200"

@@ -342,9 +342,19 @@ void NoteWindow::moveEvent(QMoveEvent *event)
         m_placement.userMoved();
 }
 
+// A note shown elsewhere than the place its file keeps (brought into reach
+// when a screen went) goes back there once that place is in reach again; a
+// note the user moved since keeps the place the user gave it.
 void NoteWindow::bringIntoReach(const QList<QRect> &screens)
 {
-    const QPoint corner = ScreenReach::reachable(geometry(), screens);
+    QRect from = geometry();
+    if (m_placement.keepsPlace()) {
+        const QRectF file = m_placement.forFile(shownTwips());
+        const QRect kept(QPoint(m_twips.toPixels(file.x()), m_twips.toPixels(file.y())), size());
+        if (ScreenReach::reachable(kept, screens) == kept.topLeft())
+            from = kept;
+    }
+    const QPoint corner = ScreenReach::reachable(from, screens);
     if (corner == pos())
         return;
     m_placement.putElsewhere(shownTwips());
