@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFontDialog>
 #include <QListView>
 #include <QTest>
 #include <QTimer>
@@ -44,9 +45,12 @@ void TestPickers::fontPickerKeepsWhatIsLeftUntouched_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<float>("size");
     QTest::addColumn<bool>("styled");
-    QTest::newRow("the default, a substitute") << NoteState::defaultFontName() << 9.0f << false;
-    QTest::newRow("not installed") << QStringLiteral("Nowhere Sans") << 10.5f << true;
-    QTest::newRow("installed") << QStringLiteral("DejaVu Sans") << 12.0f << true;
+    QTest::addColumn<QString>("shown"); // the family the dialog starts on; empty: any
+    QTest::newRow("the default, a substitute")
+        << NoteState::defaultFontName() << 9.0f << false << QStringLiteral("IPAPGothic");
+    QTest::newRow("not installed") << QStringLiteral("Nowhere Sans") << 10.5f << true << QString();
+    QTest::newRow("installed") << QStringLiteral("DejaVu Sans") << 12.0f << true
+                               << QStringLiteral("DejaVu Sans");
 }
 
 void TestPickers::fontPickerKeepsWhatIsLeftUntouched()
@@ -54,15 +58,22 @@ void TestPickers::fontPickerKeepsWhatIsLeftUntouched()
     QFETCH(QString, name);
     QFETCH(float, size);
     QFETCH(bool, styled);
+    QFETCH(QString, shown);
     PickerSettings settings;
     settings.fontName = name;
     settings.fontSize = size;
     settings.bold = styled;
     settings.italic = styled;
     const PickerSettings before = settings;
-    whenDialogShows([](QWidget *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+    QString started;
+    whenDialogShows([&started](QWidget *dialog) {
+        started = static_cast<QFontDialog *>(dialog)->currentFont().family();
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
     PickerBackend().chooseFont(nullptr, settings);
     QCOMPARE(settings, before);
+    if (!shown.isEmpty())
+        QCOMPARE(started, shown);
 }
 
 void TestPickers::fontPickerSetsAChosenFamily()

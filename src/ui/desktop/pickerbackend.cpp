@@ -7,18 +7,30 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 
+#include <algorithm>
+
 namespace {
+// @p name as the desktop's list of families spells it, or empty when it is
+// not installed: the dialog finds a family only by its exact spelling, and
+// the toolkit keeps substitutes in lower case.
+QString installedFamily(const QString &name)
+{
+    const QStringList families = QFontDatabase::families();
+    const auto found =
+        std::find_if(families.begin(), families.end(), [&name](const QString &family) {
+            return family.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    return found == families.end() ? QString() : *found;
+}
+
 // The family the desktop shows for @p name: the name itself when it is
 // installed, else its first installed substitute (a Windows font name
 // stands for the Japanese font of the same metrics), else the name.
 QString shownFamily(const QString &name)
 {
-    if (QFontDatabase::hasFamily(name))
-        return name;
-    const QStringList substitutes = QFont::substitutes(name);
-    for (const QString &substitute : substitutes)
-        if (QFontDatabase::hasFamily(substitute))
-            return substitute;
+    for (const QString &candidate : QStringList{name} + QFont::substitutes(name))
+        if (const QString family = installedFamily(candidate); !family.isEmpty())
+            return family;
     return name;
 }
 
