@@ -4,28 +4,14 @@
 #include <QTest>
 
 namespace {
-// The parts that join on their own: the fourteen fields, then the desk line.
-constexpr int deskPart = NoteRecord::FieldCount;
-constexpr int parts = deskPart + 1;
-
-QString part(const NoteRecord &record, int index)
-{
-    return index == deskPart ? record.deskText()
-                             : record.field(static_cast<NoteRecord::Field>(index));
-}
-
-void setPart(NoteRecord &record, int index, const QString &text)
-{
-    if (index == deskPart)
-        record.setDeskText(text);
-    else
-        record.setField(static_cast<NoteRecord::Field>(index), text);
-}
+using NoteMerge::part;
+using NoteMerge::partCount;
+using NoteMerge::setPart;
 
 NoteRecord allFields(const QString &text)
 {
     NoteRecord record;
-    for (int index = 0; index < parts; ++index)
+    for (int index = 0; index < partCount; ++index)
         setPart(record, index, text);
     return record;
 }
@@ -49,7 +35,7 @@ void TestNoteMerge::joinsEachFieldOnItsOwn_data()
     QTest::addColumn<QString>("theirs");
     QTest::addColumn<QString>("joined");
     QTest::addColumn<bool>("conflict");
-    for (int field = 0; field < parts; ++field) {
+    for (int field = 0; field < partCount; ++field) {
         const auto row = [field](const char *what) -> QTestData & {
             return QTest::addRow("field %d %s", field, what) << field;
         };
@@ -87,8 +73,8 @@ void TestNoteMerge::joinsEachFieldOnItsOwn()
     NoteRecord other = base;
     setPart(other, field, theirs);
     // The other parts: one changed here, one there, the rest by neither.
-    const int here = (field + 1) % parts;
-    const int there = (field + 2) % parts;
+    const int here = (field + 1) % partCount;
+    const int there = (field + 2) % partCount;
     setPart(mine, here, QStringLiteral("here"));
     setPart(other, there, QStringLiteral("there"));
 

@@ -12,6 +12,13 @@
  * side wrote is lost.
  */
 namespace NoteMerge {
+/** The parts that join on their own: the fourteen fields, then the desk line. */
+constexpr int deskPart = NoteRecord::FieldCount;
+constexpr int partCount = deskPart + 1;
+/** Part @p index of @p record: a field's text, or the desk line's words. */
+QString part(const NoteRecord &record, int index);
+void setPart(NoteRecord &record, int index, const QString &text);
+
 struct Merged
 {
     NoteRecord record;

@@ -126,10 +126,13 @@ void NoteDesk::shown()
 // pointer is let through again when the window shows.
 void NoteDesk::applyClickThrough()
 {
-    if (!m_note->internalWinId() && !m_settings.clickThrough)
+    // A note that never let the pointer through is left alone: loads and
+    // changed files of ordinary notes ask nothing of the window system.
+    if (!m_settings.clickThrough && !m_passesPointer)
         return;
     watchWindow();
     DeskWindow::passPointer(m_note, m_settings.clickThrough);
+    m_passesPointer = m_settings.clickThrough;
 }
 
 void NoteDesk::watchWindow()

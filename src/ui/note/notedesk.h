@@ -58,6 +58,8 @@ private:
     LockMark *m_lockMark;
     DeskSettings m_settings;
     bool m_watchingWindow = false;
+    /** The window lets the pointer through. */
+    bool m_passesPointer = false;
     /** The layer changed while the note's window was hidden: it is mapped again as it shows. */
     bool m_remapOnShow = false;
     /** The note's window is mapped again once it is on the screen. */

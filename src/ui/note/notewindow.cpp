@@ -8,6 +8,7 @@
 #include "core/storage/droppedfiles.h"
 #include "core/storage/notefile.h"
 #include "core/storage/notesaver.h"
+#include "core/storage/panepage.h"
 #include "ui/desktop/barewindow.h"
 #include "ui/desktop/messagebox.h"
 #include "ui/desktop/picker.h"
@@ -60,9 +61,7 @@ bool NoteWindow::isDragging() const
 
 void NoteWindow::setWebPage(const QUrl &page)
 {
-    m_webPage = page;
-    if (m_loaded)
-        m_webPane->navigate(page);
+    m_webPane->navigate(page);
 }
 
 void NoteWindow::createControls()
@@ -76,6 +75,8 @@ void NoteWindow::createControls()
 
     m_webPane = new WebPane(m_seams.webPanes, m_surface);
     m_webPane->setObjectName(QStringLiteral("webPane"));
+    // Sent there even while hidden: a pane shown later has its page.
+    m_webPane->navigate(PanePage::defaultPage());
 
     m_memo = new NoteMemo(m_surface, QApplication::font("QPlainTextEdit"), m_seams.recentKeys);
     m_desk = new NoteDesk(this);
@@ -178,8 +179,6 @@ const NoteSaver &NoteWindow::saver() const
 void NoteWindow::load(const NoteFile::Contents &contents)
 {
     apply(contents, true);
-    m_loaded = true;
-    m_webPane->navigate(m_webPage);
 }
 
 void NoteWindow::folderChanged(const FileStamp &now)

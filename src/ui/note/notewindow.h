@@ -6,11 +6,9 @@
 #include "core/rules/notelayout.h"
 #include "core/rules/noteplacement.h"
 #include "core/storage/notefile.h"
-#include "core/storage/panepage.h"
 #include "ui/desktop/seams.h"
 
 #include <QPixmap>
-#include <QUrl>
 #include <QWidget>
 
 #include <functional>
@@ -19,6 +17,7 @@ class MemoEdit;
 class NoteBackground;
 class NoteMemo;
 class NoteDesk;
+class QUrl;
 class NoteMenu;
 class NoteMover;
 class NoteSaver;
@@ -92,7 +91,7 @@ public:
     void moveForUser(const QPoint &corner);
 
     /** The address every web pane shows. */
-    /** The page the note's web pane shows, now and after each load. */
+    /** The page the note's web pane shows (a new note's: the default page). */
     void setWebPage(const QUrl &page);
 
 signals:
@@ -157,7 +156,4 @@ private:
     WebPane *m_webPane = nullptr;
     NoteMenu *m_menu = nullptr;
     NoteDesk *m_desk = nullptr;
-    QUrl m_webPage = PanePage::defaultPage();
-    /** The note's file has been read and shown. */
-    bool m_loaded = false;
 };

@@ -7,25 +7,14 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 
 namespace {
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
-{
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-using TreeReply = std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)>;
+constexpr const char *typeNames[] = {"_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DESKTOP"};
 
 // The window that holds @p window, or none when that is the root.
 xcb_window_t holder(xcb_connection_t *connection, xcb_window_t window)
 {
-    const TreeReply tree(
+    const XcbReply<xcb_query_tree_reply_t> tree(
         xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr), &std::free);
     if (!tree || tree->parent == tree->root)
         return XCB_WINDOW_NONE;
@@ -72,8 +61,8 @@ void DeskWindow::markAsDesktop(QWidget *window)
     xcb_connection_t *connection = native.connection;
     if (!native)
         return;
-    const xcb_atom_t type = atom(connection, "_NET_WM_WINDOW_TYPE_DESKTOP");
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, native.window,
-                        atom(connection, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &type);
+    static const auto types = NativeWindow::atoms(connection, typeNames);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, native.window, types[0], XCB_ATOM_ATOM,
+                        32, 1, &types[1]);
     xcb_flush(connection);
 }

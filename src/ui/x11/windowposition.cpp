@@ -13,8 +13,6 @@
 #include <optional>
 
 namespace {
-template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
-
 // WORKAROUND: while a window manager reparents a newly mapped window, the
 // toolkit may ask the server for the window's place before the frame has
 // been moved there, and keep 0, 0 when the manager sends no further notice.
@@ -27,12 +25,12 @@ std::optional<QPoint> askServer(const QWidget *window)
         return std::nullopt;
     xcb_connection_t *connection = native.connection;
     const xcb_window_t window32 = native.window;
-    ReplyPointer<xcb_query_tree_reply_t> tree(
+    XcbReply<xcb_query_tree_reply_t> tree(
         xcb_query_tree_reply(connection, xcb_query_tree(connection, window32), nullptr),
         &std::free);
     if (!tree)
         return std::nullopt;
-    ReplyPointer<xcb_translate_coordinates_reply_t> place(
+    XcbReply<xcb_translate_coordinates_reply_t> place(
         xcb_translate_coordinates_reply(
             connection, xcb_translate_coordinates(connection, window32, tree->root, 0, 0), nullptr),
         &std::free);
